@@ -1,0 +1,28 @@
+#include "console.h"
+
+#include <cstdio>
+
+namespace korrel {
+
+void putText(const char *text)
+{
+    std::fputs(text, stdout);
+}
+
+void putLine(const char *text)
+{
+    std::fputs(text, stdout);
+    std::fputc('\n', stdout);
+}
+
+void putFormat(const char *format, const char *text)
+{
+    std::printf(format, text);
+}
+
+void putDone()
+{
+    putLine(msg::kDone);
+}
+
+}  // namespace korrel

@@ -1,0 +1,61 @@
+// The console protocol: every text korrel prints, and the two ways it prints
+// them.  Progress texts and a few messages are written exactly; everything
+// else is written as a line, with one newline added even where the text
+// already ends in one.  Standard output is never flushed by hand, so output
+// interleaves with child processes exactly as stdio buffering dictates.
+#pragma once
+
+namespace korrel {
+
+namespace msg {
+// Banner and closing banner.
+constexpr const char *kOwner = "korrel FRU editor - Copyright (c) 2026 the korrel developers";
+constexpr const char *kRule = "------------------------";
+constexpr const char *kVersion = "Version 0.2 (2017/OCT/23)";
+constexpr const char *kCompleted = "Command is completely!";
+
+// Progress texts, written exactly; %s is a file name.
+constexpr const char *kReadFru = "Read FRU from BMC ~";
+constexpr const char *kModifyFru = "Modify FRU ~";
+constexpr const char *kGot = "\nGot %s\n";
+constexpr const char *kWriteFile = "Write %s ~";
+constexpr const char *kParseFile = "Parser %s ~";
+constexpr const char *kExecute = "Execute %s ~";
+constexpr const char *kDeleteFiles = "Delete files ~";
+constexpr const char *kDone = " Done.";
+
+// Edit commands, written as lines.
+constexpr const char *kRunCommand = "\n\n ---Run user's command--- \n";
+constexpr const char *kWrongCommand =
+    "\n\n ---wrong user's command, pls input data as below--- \n";
+constexpr const char *kNoCommand =
+    "\n\n ---without or wrong user's command, pls input data as below--- \n";
+constexpr const char *kUsage = "usage: KORREL [Options...] <Data>\n";
+constexpr const char *kOptions = "Options : ";
+constexpr const char *kOnlyBsnDate =
+    "\nChange MFG date to Fri Mar  1 09:00:00 2019,and keep BSN";
+
+// Failures.  Those marked "exact" are written with nothing added.
+constexpr const char *kReadFailed = "Error!!!Read FRU Failed.";  // exact
+constexpr const char *kBadHeader = "Error!!!Common Header Invalid.";
+constexpr const char *kDataTooLong = "Error!!!Data too long.";
+constexpr const char *kUnknownCommand = "\nError!!!unknown command.\n";
+constexpr const char *kInputFile = "Input File %s Error!!!\n";          // exact
+constexpr const char *kFormat = "Input File %s Format Error!!!";        // exact
+constexpr const char *kDateFormat = "MFG Date Time Format Error!!!";    // exact
+constexpr const char *kValueTooLong = "Value Longer Than 63 Bytes!!!";  // exact
+constexpr const char *kOutputFile = "Output File %s Error!!!\n";        // exact
+constexpr const char *kWriteFailed = "Error!!!Write FRU Failed.";
+}  // namespace msg
+
+// The fixed names in the working directory.
+constexpr const char *kTextFile = "fru.txt";
+constexpr const char *kScriptFile = "fru.sh";
+constexpr const char *kOutputFile = "out.txt";
+
+void putText(const char *text);  // exactly
+void putLine(const char *text);  // with one newline added
+void putDone();                  // ends a progress line
+void putFormat(const char *format, const char *text);  // exactly, %s filled
+
+}  // namespace korrel

@@ -1,0 +1,80 @@
+// The 18 FRU fields korrel edits, and the three info areas that hold them.
+// One table serves the editor, the usage text, fru.txt, the decoder and the
+// encoder, so a field's key, label and place cannot drift apart.
+#pragma once
+
+#include <cstdint>
+
+namespace korrel {
+
+constexpr int kFieldCount = 18;
+constexpr int kLengthCount = 17;  // every field but the MFG date has a type/length byte
+constexpr int kLabelSlot = 30;
+constexpr int kMaxValue = 63;     // six length bits
+constexpr int kValueSlot = 65;    // a 63-byte value read back from fru.txt keeps its newline
+constexpr int kDateField = 3;
+constexpr int kDateTextLength = 6;
+constexpr int kBoardSerialField = 6;
+
+enum class Area { chassis, board, product };
+
+struct FieldDef {
+    const char *key;  // command-line key; nullptr for the MFG date
+    Area area;
+    bool custom;      // at most one custom field closes each area
+};
+
+constexpr FieldDef kFields[] = {
+    {"CPN", Area::chassis, false}, {"CSN", Area::chassis, false},
+    {"CCI", Area::chassis, true},  {nullptr, Area::board, false},
+    {"BM", Area::board, false},    {"BPN", Area::board, false},
+    {"BSN", Area::board, false},   {"BAN", Area::board, false},
+    {"FFI", Area::board, false},   {"CM", Area::board, true},
+    {"MN", Area::product, false},  {"PN", Area::product, false},
+    {"PPN", Area::product, false}, {"PV", Area::product, false},
+    {"PSN", Area::product, false}, {"AT", Area::product, false},
+    {"FII", Area::product, false}, {"CPI", Area::product, true},
+};
+static_assert(sizeof kFields / sizeof kFields[0] == kFieldCount,
+              "one entry per field");
+
+// Labels are both the line prefix of fru.txt and what its parser searches for.
+extern const char fruname[kFieldCount][kLabelSlot];
+
+// An info area as the FRU storage definition lays it out: version and length
+// bytes, the fixed bytes behind them, then its type/length fields.
+struct AreaDef {
+    Area area;
+    int firstField;      // field index of its first type/length field
+    int fieldCount;      // the custom field included
+    int fixedBytes;      // behind version and length: type or language (+ date)
+    int firstTypeLength; // data byte of the first type/length field in its first block
+    bool hasDate;        // the board's MFG date sits in data bytes 3 to 5
+    const char *noEndMessage;
+};
+
+constexpr AreaDef kAreas[] = {
+    {Area::chassis, 0, 3, 1, 3, false, "Error!!!Chassis Info no EoF."},
+    {Area::board, 4, 6, 4, 6, true, "Error!!!Board Info no EoF."},
+    {Area::product, 10, 8, 1, 3, false, "Error!!!Product Info no EoF."},
+};
+static_assert(sizeof kAreas / sizeof kAreas[0] == 3, "chassis, board, product");
+static_assert(kAreas[0].fieldCount + kAreas[1].fieldCount + kAreas[2].fieldCount ==
+                  kLengthCount,
+              "the areas hold every type/length field once");
+
+constexpr const AreaDef &areaDef(Area area)
+{
+    return kAreas[static_cast<int>(area)];
+}
+
+// Index of a field's type/length counter: the field order with the date left out.
+constexpr int lengthIndex(int field)
+{
+    return field < kDateField ? field : field - 1;
+}
+
+// Field index of a command-line key (exact, case-sensitive), or -1.
+int fieldByKey(const char *key);
+
+}  // namespace korrel

@@ -1,0 +1,25 @@
+// Hex text and checksum primitives: every byte that crosses to or from the
+// BMC travels as two hex digits, and every FRU area is closed by a zero
+// checksum.  These are the only conversions and sums in the program.
+#pragma once
+
+#include <cstdint>
+
+namespace korrel {
+
+constexpr int kHexTextSize = 3;  // two digits and a NUL
+
+int byte2str(int value, char *out);
+int str2byte(const char *text, uint8_t *out);
+int DTstr2byte(const char *text, uint8_t *out);
+int doChecksum(const uint8_t *bytes, int last);
+int doCRC(int sum);
+
+// True when text starts with two hex digits of either case.
+bool isHexPair(const char *text);
+
+// The offset LSB and MSB texts of a FRU byte offset; offsets up to 255 carry
+// the MSB text "00".
+void offsetText(int offset, char *lsb, char *msb);
+
+}  // namespace korrel
