@@ -1,0 +1,33 @@
+// Reading the FRU record from the BMC, one 8-byte block per request, and
+// decoding the chassis, board and product areas into the field values.
+#pragma once
+
+#include "runstate.h"
+
+namespace korrel {
+
+constexpr int kReadBlocks = 64;  // the read covers the first 512 bytes of the device
+
+// The read phase.  Returns false after printing its message when the run
+// must end.
+bool readFruFromBmc(RunState &st);
+
+// Runs one read command and leaves the first line it prints in response
+// (cleared by the caller).  Returns false when the command cannot be started.
+// It is the one place that talks to ipmitool on the read side, in a file of
+// its own so that fuzzers and tests can link another in its place.
+bool runReadCommand(const char *command, char *response, int size);
+
+// True when a response line carries the count 08 and eight hex data bytes.
+bool responseIsSound(const char *response);
+
+// True when the header's offsets describe areas the decoder can walk:
+// chassis (or none), board and product in ascending order behind the header
+// and the internal use block.
+bool headerIsSound(const FruLayout &layout);
+
+// Decodes one block of the record; the cursor is at data byte 0.  Returns
+// false after printing the area's message when an area lacks its end marker.
+bool decodeFruBlock(RunState &st, int block, const char *response);
+
+}  // namespace korrel
