@@ -1,0 +1,274 @@
+// Stand-in for `ipmitool raw` talking to a BMC, reduced to what korrel uses:
+// Read and Write FRU Data on FRU device 0, whose bytes live in the file named
+// by FRUSIM_IMAGE (the device is exactly as large as the file). Requests can
+// be logged to FRUSIM_LOG, and because each run is a fresh process, the log is
+// also what lets a test pick "the k-th read" or "the k-th write" of a korrel
+// run and make it fail or answer oddly.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr int kNetFnStorage = 0x0A;
+constexpr int kCmdReadFruData = 0x11;
+constexpr int kCmdWriteFruData = 0x12;
+constexpr int kFruDeviceId = 0;
+// A BMC answers at most this many FRU bytes per request: the IPMB message
+// size leaves room for little more.
+constexpr int kMaxTransfer = 32;
+// Request data ahead of the FRU bytes: device id, offset LSB, offset MSB.
+constexpr int kAddressBytes = 3;
+constexpr int kMaxRequestData = kAddressBytes + kMaxTransfer;
+constexpr int kLogLineSize = 1024;
+
+// Completion codes, with the text real ipmitool prints for each.
+struct Refusal {
+  int code;
+  const char *text;
+};
+constexpr Refusal kInvalidCommand = {0xC1, "Invalid command"};
+constexpr Refusal kBadLength = {0xC7, "Request data length invalid"};
+constexpr Refusal kOutOfRange = {0xC9, "Parameter out of range"};
+constexpr Refusal kCannotReturn = {0xCA, "Cannot return number of requested data bytes"};
+constexpr Refusal kNotPresent = {0xCB, "Requested sensor, data, or record not found"};
+constexpr Refusal kInjected = {0xC0, "Node busy"};
+
+enum RequestKind { kOtherRequest, kReadRequest, kWriteRequest };
+
+struct Request {
+  int netfn;
+  int cmd;
+  int ndata;
+  unsigned char data[kMaxRequestData];
+};
+
+// Only a "0x" prefix and one or two hex digits: korrel never sends anything
+// else, so accepting more would hide a malformed command line.
+bool parseHexByte(const char *s, int *out) {
+  if (s[0] != '0' || (s[1] != 'x' && s[1] != 'X')) return false;
+  int value = 0;
+  int digits = 0;
+  for (const char *p = s + 2; *p; ++p, ++digits) {
+    int d;
+    if (*p >= '0' && *p <= '9') d = *p - '0';
+    else if (*p >= 'a' && *p <= 'f') d = *p - 'a' + 10;
+    else if (*p >= 'A' && *p <= 'F') d = *p - 'A' + 10;
+    else return false;
+    value = value * 16 + d;
+  }
+  if (digits < 1 || digits > 2) return false;
+  *out = value;
+  return true;
+}
+
+RequestKind kindOf(int netfn, int cmd) {
+  if (netfn != kNetFnStorage) return kOtherRequest;
+  if (cmd == kCmdReadFruData) return kReadRequest;
+  if (cmd == kCmdWriteFruData) return kWriteRequest;
+  return kOtherRequest;
+}
+
+bool parseRequest(int argc, char **argv, Request *rq) {
+  if (argc < 4 || strcmp(argv[1], "raw") != 0) {
+    fprintf(stderr, "ipmitool: only 'raw <netfn> <cmd> [data]' is emulated\n");
+    return false;
+  }
+  if (argc - 4 > kMaxRequestData) {
+    fprintf(stderr, "ipmitool: raw command is too long\n");
+    return false;
+  }
+  rq->ndata = argc - 4;
+  for (int i = 2; i < argc; ++i) {
+    int value;
+    if (!parseHexByte(argv[i], &value)) {
+      fprintf(stderr, "ipmitool: invalid byte input '%s'\n", argv[i]);
+      return false;
+    }
+    if (i == 2) rq->netfn = value;
+    else if (i == 3) rq->cmd = value;
+    else rq->data[i - 4] = static_cast<unsigned char>(value);
+  }
+  return true;
+}
+
+int refuse(const Request &rq, const Refusal &why) {
+  fprintf(stderr, "Unable to send RAW command (channel=0x0 netfn=0x%x lun=0x0 cmd=0x%x rsp=0x%x): %s\n",
+          rq.netfn, rq.cmd, why.code, why.text);
+  return 1;
+}
+
+bool logInvocation(const char *path, int argc, char **argv) {
+  FILE *f = fopen(path, "a");
+  if (!f) {
+    fprintf(stderr, "ipmitool: cannot append to FRUSIM_LOG %s\n", path);
+    return false;
+  }
+  for (int i = 1; i < argc; ++i) fprintf(f, "%s%s", i > 1 ? " " : "", argv[i]);
+  fputc('\n', f);
+  return fclose(f) == 0;
+}
+
+RequestKind kindOfLogLine(char *line) {
+  const char *raw = strtok(line, " \n");
+  const char *netfn = strtok(nullptr, " \n");
+  const char *cmd = strtok(nullptr, " \n");
+  int n, c;
+  if (!raw || !netfn || !cmd || strcmp(raw, "raw") != 0) return kOtherRequest;
+  if (!parseHexByte(netfn, &n) || !parseHexByte(cmd, &c)) return kOtherRequest;
+  return kindOf(n, c);
+}
+
+// The log already holds this invocation, so the request's own 0-based index
+// among its kind is one less than the count of that kind.
+long indexInLog(const char *path, RequestKind kind) {
+  FILE *f = fopen(path, "r");
+  if (!f) return -1;
+  char line[kLogLineSize];
+  long count = 0;
+  bool lineStart = true;
+  while (fgets(line, sizeof line, f)) {
+    bool wasStart = lineStart;
+    lineStart = strchr(line, '\n') != nullptr;
+    if (wasStart && kindOfLogLine(line) == kind) ++count;
+  }
+  fclose(f);
+  return count - 1;
+}
+
+// A fault variable holds "k" or "k:REST"; faultsValid has vetted its shape.
+bool faultTargets(const char *name, long index, const char **rest) {
+  const char *value = getenv(name);
+  if (!value || !*value) return false;
+  char *end;
+  long k = strtol(value, &end, 10);
+  if (rest) *rest = end + 1;
+  return k == index;
+}
+
+void printReadLine(const unsigned char *bytes, int n) {
+  const char *upper = getenv("FRUSIM_UPPERCASE");
+  const char *format = upper && strcmp(upper, "1") == 0 ? " %02X" : " %02x";
+  printf(format, n);
+  for (int i = 0; i < n; ++i) printf(format, bytes[i]);
+  printf("\n");
+}
+
+int serveRead(const Request &rq, FILE *dev, long size, long index) {
+  if (rq.ndata != kAddressBytes + 1) return refuse(rq, kBadLength);
+  if (rq.data[0] != kFruDeviceId) return refuse(rq, kNotPresent);
+  int count = rq.data[3];
+  if (count < 1 || count > kMaxTransfer) return refuse(rq, kCannotReturn);
+  if (faultTargets("FRUSIM_FAIL_READ", index, nullptr)) return refuse(rq, kInjected);
+  const char *text;
+  if (faultTargets("FRUSIM_READ_LINE", index, &text)) {
+    printf("%s\n", text);
+    return 0;
+  }
+  long offset = rq.data[1] + 256L * rq.data[2];
+  if (offset >= size) return refuse(rq, kOutOfRange);
+  if (count > size - offset) count = static_cast<int>(size - offset);
+  unsigned char bytes[kMaxTransfer];
+  if (fseek(dev, offset, SEEK_SET) != 0 || fread(bytes, 1, count, dev) != static_cast<size_t>(count)) {
+    fprintf(stderr, "ipmitool: cannot read FRUSIM_IMAGE\n");
+    return 1;
+  }
+  printReadLine(bytes, count);
+  return 0;
+}
+
+int serveWrite(const Request &rq, FILE *dev, long size, long index) {
+  int count = rq.ndata - kAddressBytes;
+  if (count < 1) return refuse(rq, kBadLength);
+  if (rq.data[0] != kFruDeviceId) return refuse(rq, kNotPresent);
+  if (faultTargets("FRUSIM_FAIL_WRITE", index, nullptr)) return refuse(rq, kInjected);
+  long offset = rq.data[1] + 256L * rq.data[2];
+  if (offset + count > size) return refuse(rq, kOutOfRange);
+  const char *shortCount;
+  if (faultTargets("FRUSIM_WRITE_COUNT", index, &shortCount)) {
+    long stored = strtol(shortCount, nullptr, 16);
+    if (stored > count) {
+      fprintf(stderr, "ipmitool: FRUSIM_WRITE_COUNT exceeds the %d bytes of this write\n", count);
+      return 1;
+    }
+    count = static_cast<int>(stored);
+  }
+  if (fseek(dev, offset, SEEK_SET) != 0 || fwrite(rq.data + kAddressBytes, 1, count, dev) != static_cast<size_t>(count) ||
+      fflush(dev) != 0) {
+    fprintf(stderr, "ipmitool: cannot write FRUSIM_IMAGE\n");
+    return 1;
+  }
+  printf(" %02x\n", count);
+  return 0;
+}
+
+// A typo in a fault variable must stop the test, not quietly inject nothing.
+// They count requests through the log, so they need one.
+bool faultsValid(const char *logPath) {
+  enum Shape { kIndex, kIndexText, kIndexHex };
+  struct FaultVar {
+    const char *name;
+    Shape shape;
+  };
+  static const FaultVar kFaultVars[] = {{"FRUSIM_FAIL_READ", kIndex},
+                                        {"FRUSIM_FAIL_WRITE", kIndex},
+                                        {"FRUSIM_READ_LINE", kIndexText},
+                                        {"FRUSIM_WRITE_COUNT", kIndexHex}};
+  static const char *const kForms[] = {"k", "k:TEXT", "k:NN"};
+  for (const FaultVar &var : kFaultVars) {
+    const char *value = getenv(var.name);
+    if (!value || !*value) continue;
+    char *end;
+    strtol(value, &end, 10);
+    bool ok = value[0] >= '0' && value[0] <= '9' && *end == (var.shape == kIndex ? '\0' : ':');
+    if (ok && var.shape == kIndexHex) {
+      const char *nn = end + 1;
+      size_t digits = strspn(nn, "0123456789abcdefABCDEF");
+      ok = digits >= 1 && digits <= 2 && nn[digits] == '\0';
+    }
+    if (!ok || !logPath) {
+      fprintf(stderr, "ipmitool: %s=%s needs the form %s and FRUSIM_LOG set\n", var.name, value,
+              kForms[var.shape]);
+      return false;
+    }
+  }
+  return true;
+}
+
+int serve(const Request &rq, const char *logPath) {
+  const char *imagePath = getenv("FRUSIM_IMAGE");
+  FILE *dev = imagePath ? fopen(imagePath, "r+b") : nullptr;
+  if (!dev) {
+    fprintf(stderr, "ipmitool: FRUSIM_IMAGE %s cannot be opened\n", imagePath ? imagePath : "(unset)");
+    return 1;
+  }
+  long size = -1;
+  if (fseek(dev, 0, SEEK_END) == 0) size = ftell(dev);
+  RequestKind kind = kindOf(rq.netfn, rq.cmd);
+  long index = logPath ? indexInLog(logPath, kind) : -1;
+  int status;
+  if (size < 0) {
+    fprintf(stderr, "ipmitool: cannot size FRUSIM_IMAGE %s\n", imagePath);
+    status = 1;
+  } else if (kind == kReadRequest) {
+    status = serveRead(rq, dev, size, index);
+  } else if (kind == kWriteRequest) {
+    status = serveWrite(rq, dev, size, index);
+  } else {
+    status = refuse(rq, kInvalidCommand);
+  }
+  if (fclose(dev) != 0) status = 1;
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  const char *logPath = getenv("FRUSIM_LOG");
+  if (logPath && !*logPath) logPath = nullptr;
+  if (logPath && !logInvocation(logPath, argc, argv)) return 1;
+  if (!faultsValid(logPath)) return 1;
+  Request rq;
+  if (!parseRequest(argc, argv, &rq)) return 1;
+  return serve(rq, logPath);
+}
