@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages korrel's build, demo and tests need, when any
+# is missing.  `deps.sh build` for building and the demo, `deps.sh test` for
+# every test (the real BMC stack and the decoders included).
+set -euo pipefail
+packages=(cmake g++ make libgtest-dev)
+if [ "${1-build}" = test ]; then
+    packages+=(ipmitool openipmi freeipmi-tools groff-base clang libclang-rt-14-dev)
+fi
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "installing: ${missing[*]}"
+sudo=
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,259 @@
+// Whole edits end to end: console, files left, fru.sh and the record the
+// stand-in BMC holds afterwards.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "korrel_run.h"
+
+namespace {
+
+using e2e::banner;
+using e2e::closing;
+using e2e::usage;
+
+const std::string kRead = "Read FRU from BMC ~ Done.\n";
+const std::string kTextAndScript =
+    "Write fru.txt ~ Done.\nParser fru.txt ~ Done.\nWrite fru.sh ~ Done.\n";
+const std::string kSuccessTail = kTextAndScript + "Execute fru.sh ~ Done.\n" + closing();
+
+std::string got(const std::string &first)
+{
+    return "Modify FRU ~\nGot " + first + "\n";
+}
+
+std::string setCommand()
+{
+    return "\n\n ---Run user's command--- \n\n";
+}
+
+fru::Bytes nineBlock()
+{
+    return e2e::goldenDevice("nine-block.hex");
+}
+
+int scriptBlocks(const e2e::Result &r)
+{
+    const std::string &sh = r.files.at("fru.sh");
+    return static_cast<int>(std::count(sh.begin(), sh.end(), '\n')) - 3;
+}
+
+TEST(EditE2E, NoArgumentsRewritesNineBlockRecordUnchanged)
+{
+    e2e::Result r = e2e::run({{}, nineBlock()});
+    EXPECT_EQ(r.out, e2e::golden("nine-block-noargs.out"));
+    EXPECT_EQ(r.status, 0);
+    ASSERT_EQ(r.files.size(), 1u);
+    EXPECT_EQ(r.files["fru.sh"], e2e::golden("nine-block.fru.sh"));
+    EXPECT_EQ(r.modes["fru.sh"], 0755u);
+    EXPECT_EQ(r.writes(), 9);
+    EXPECT_EQ(r.device, nineBlock());
+}
+
+TEST(EditE2E, OnlyBoardSerial)
+{
+    e2e::Result r = e2e::run({{"ONLY_BSN"}, nineBlock()});
+    EXPECT_EQ(r.out, e2e::golden("only-bsn.out"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(fru::hexDump(fru::blocks(r.device, 0, 8)), e2e::golden("only-bsn.hex"));
+    EXPECT_EQ(scriptBlocks(r), 8);
+    EXPECT_NE(r.files["fru.sh"].find("\nipmitool raw 0x0A 0x12 0x00 0x18 0x00 0x01 0x03 0x00 0xBC 0xE3 0xB9 0xC0 0xC0\n"),
+              std::string::npos);
+}
+
+TEST(EditE2E, BoardSerialOfSampleRecord)
+{
+    e2e::Result r = e2e::run({{"BSN", "ABC123"}, e2e::sampleDevice()});
+    EXPECT_EQ(r.out, banner() + kRead + got("BSN") + setCommand() + " Done.\n" + kSuccessTail);
+    EXPECT_EQ(r.status, 0);
+    fru::Fields want = fru::sampleFields();
+    want[6] = "ABC123";
+    fru::Decoded d = fru::decode(r.device);
+    EXPECT_TRUE(d.problems.empty()) << d.problems.front();
+    EXPECT_EQ(d.fields, want);
+    EXPECT_EQ(r.reads(), 35);
+    EXPECT_EQ(r.writes(), scriptBlocks(r));
+    EXPECT_EQ(r.files.size(), 1u);
+}
+
+// Every key changes its own field and nothing else.
+TEST(EditE2E, EveryKeySetsItsField)
+{
+    const struct { const char *key; int field; } keys[] = {
+        {"CPN", 0}, {"CSN", 1}, {"CCI", 2}, {"BM", 4}, {"BPN", 5}, {"BSN", 6},
+        {"BAN", 7}, {"FFI", 8}, {"CM", 9}, {"MN", 10}, {"PN", 11}, {"PPN", 12},
+        {"PV", 13}, {"PSN", 14}, {"AT", 15}, {"FII", 16}, {"CPI", 17},
+    };
+    for (const auto &k : keys) {
+        std::string value = std::string("new ") + k.key;
+        e2e::Result r = e2e::run({{k.key, value}, e2e::sampleDevice()});
+        EXPECT_EQ(r.status, 0) << k.key;
+        fru::Fields want = fru::sampleFields();
+        want[k.field] = value;
+        fru::Decoded d = fru::decode(r.device);
+        EXPECT_TRUE(d.problems.empty()) << k.key;
+        EXPECT_EQ(d.fields, want) << k.key;
+    }
+}
+
+// Values are stored byte for byte: empty, longest, odd bytes, shell text.
+TEST(EditE2E, ValuesStoredAsGiven)
+{
+    const std::string values[] = {
+        "", std::string(63, 'x'), "$(touch pwned)", "`id`;*'\"", "-n", "caf\xc3\xa9 \x01\x7f\xff",
+    };
+    for (const std::string &v : values) {
+        e2e::Result r = e2e::run({{"PN", v}, nineBlock()});
+        EXPECT_EQ(r.status, 0) << v;
+        EXPECT_EQ(fru::decode(r.device).fields[11], v);
+        EXPECT_EQ(r.files.count("pwned"), 0u);
+    }
+}
+
+// Command lines that only print the usage still rewrite the record.
+TEST(EditE2E, UsageOnlyCommandsRewriteAsRead)
+{
+    const struct { std::vector<std::string> args; std::string first; const char *line; } cases[] = {
+        {{}, "(null)", "\n\n ---without or wrong user's command, pls input data as below--- \n\n"},
+        {{"a", "b", "c"}, "a", "\n\n ---without or wrong user's command, pls input data as below--- \n\n"},
+        {{"only_bsn"}, "only_bsn", "\n\n ---wrong user's command, pls input data as below--- \n\n"},
+        {{"BSN"}, "BSN", "\n\n ---wrong user's command, pls input data as below--- \n\n"},
+    };
+    for (const auto &c : cases) {
+        e2e::Result r = e2e::run({c.args, nineBlock()});
+        EXPECT_EQ(r.out, banner() + kRead + got(c.first) + c.line + usage() + kSuccessTail) << c.first;
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.device, nineBlock());
+    }
+}
+
+// Failures after the read: the message, status 1, the files left, and no
+// write request unless the failure is the write itself.
+struct EditFailure {
+    const char *name;
+    std::vector<std::string> args;
+    fru::Bytes device;
+    std::string tail;  // console after the read line
+    std::vector<std::string> files;
+    std::map<std::string, std::string> env;
+    void (*prepare)(const std::string &dir);
+    int writes;
+};
+
+// Cases print by name in failure reports.
+void PrintTo(const EditFailure &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+void plantScriptLink(const std::string &dir)
+{
+    std::ofstream(dir + "/../victim") << "keep\n";
+    ASSERT_EQ(symlink("../victim", (dir + "/fru.sh").c_str()), 0);
+}
+
+void plantTextLink(const std::string &dir)
+{
+    std::ofstream(dir + "/../victim") << "keep\n";
+    ASSERT_EQ(symlink("../victim", (dir + "/fru.txt").c_str()), 0);
+}
+
+fru::Bytes longBoard()
+{
+    fru::Fields f = fru::sampleFields();
+    f[4] = std::string(63, 'a');
+    f[5] = std::string(63, 'b');
+    f[6] = std::string(63, 'c');
+    f[7] = std::string(61, 'd');
+    f[8] = f[9] = "";
+    return fru::build(f);
+}
+
+std::vector<EditFailure> editFailures()
+{
+    const std::string tooLong = got("BSN") + setCommand() + "Error!!!Data too long.\n";
+    const std::string unknown = setCommand() + "\nError!!!unknown command.\n\n" + usage();
+    const std::string parseError = "Write fru.txt ~ Done.\nParser fru.txt ~Input File fru.txt Format Error!!!";
+    const std::string writeFailed = kTextAndScript + "Execute fru.sh ~Error!!!Write FRU Failed.\n";
+    const std::vector<std::string> all = {"fru.sh", "fru.txt", "out.txt"};
+    return {
+        {"ValueOf64", {"BSN", std::string(64, 'x')}, nineBlock(), tooLong, {}, {}, nullptr, 0},
+        {"ValueOf64WithBadKey", {"XYZ", std::string(64, 'x')}, nineBlock(),
+         got("XYZ") + setCommand() + "Error!!!Data too long.\n", {}, {}, nullptr, 0},
+        {"LowercaseKey", {"bsn", "x"}, nineBlock(), got("bsn") + unknown, {}, {}, nullptr, 0},
+        {"DateHasNoKey", {"MFG", "x"}, nineBlock(), got("MFG") + unknown, {}, {}, nullptr, 0},
+        {"OnlyBsnWithValue", {"ONLY_BSN", "x"}, nineBlock(), got("ONLY_BSN") + unknown, {}, {}, nullptr, 0},
+        {"EmptyKey", {"", "x"}, nineBlock(), got("") + unknown, {}, {}, nullptr, 0},
+        {"NewlineInValue", {"BSN", "A\nB"}, nineBlock(), got("BSN") + setCommand() + " Done.\n" + parseError,
+         {"fru.txt"}, {}, nullptr, 0},
+        {"NewlineInLastField", {"CPI", "A\nB"}, nineBlock(), got("CPI") + setCommand() + " Done.\n" + parseError,
+         {"fru.txt"}, {}, nullptr, 0},
+        {"BoardAreaTooLongToStage", {"BAN", std::string(62, 'd')}, longBoard(),
+         got("BAN") + setCommand() + " Done.\nWrite fru.txt ~ Done.\nParser fru.txt ~ Done.\nError!!!Data too long.\n",
+         {"fru.txt"}, {}, nullptr, 0},
+        {"TextFilePlantedAsLink", {"BSN", "x"}, nineBlock(),
+         got("BSN") + setCommand() + " Done.\nWrite fru.txt ~Input File fru.txt Error!!!\n", {"fru.txt"}, {},
+         plantTextLink, 0},
+        {"ScriptPlantedAsLink", {"BSN", "x"}, nineBlock(),
+         got("BSN") + setCommand() + " Done.\nWrite fru.txt ~ Done.\nParser fru.txt ~ Done.\nWrite fru.sh ~Output File fru.sh Error!!!\n",
+         {"fru.sh", "fru.txt"}, {}, plantScriptLink, 0},
+        {"FirstWriteRefused", {"BSN", "x"}, nineBlock(), got("BSN") + setCommand() + " Done.\n" + writeFailed,
+         all, {{"FRUSIM_FAIL_WRITE", "0"}}, nullptr, 1},
+        {"FourthWriteRefused", {"BSN", "x"}, nineBlock(), got("BSN") + setCommand() + " Done.\n" + writeFailed,
+         all, {{"FRUSIM_FAIL_WRITE", "3"}}, nullptr, 4},
+        {"ShortWrite", {"BSN", "x"}, nineBlock(), got("BSN") + setCommand() + " Done.\n" + writeFailed,
+         all, {{"FRUSIM_WRITE_COUNT", "2:05"}}, nullptr, 9},
+        // The record grows past the end of a 72-byte device.
+        {"WritePastDeviceEnd", {"PN", "a longer product name"}, e2e::goldenDevice("nine-block.hex", 72),
+         got("PN") + setCommand() + " Done.\n" + writeFailed, all, {}, nullptr, 10},
+    };
+}
+
+class EditFailureTest : public testing::TestWithParam<EditFailure> {};
+
+TEST_P(EditFailureTest, MessageStatusFilesAndWrites)
+{
+    const EditFailure &c = GetParam();
+    e2e::Run run{c.args, c.device, c.env};
+    run.prepare = c.prepare;
+    e2e::Result r = e2e::run(run);
+    EXPECT_EQ(r.out, banner() + kRead + c.tail);
+    EXPECT_EQ(r.status, 1);
+    std::vector<std::string> files;
+    for (const auto &f : r.files)
+        files.push_back(f.first);
+    EXPECT_EQ(files, c.files);
+    EXPECT_EQ(r.writes(), c.writes);
+    if (c.writes == 0) {
+        EXPECT_EQ(r.device, c.device);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EditFailureTest, testing::ValuesIn(editFailures()),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// A refused write stops the script: the blocks before it are new, the
+// refused one and those behind it are as they were.
+TEST(EditE2E, RefusedWriteStopsTheScript)
+{
+    e2e::Result r = e2e::run({{"BM", "Z"}, nineBlock(), {{"FRUSIM_FAIL_WRITE", "4"}}});
+    ASSERT_EQ(r.status, 1);
+    EXPECT_EQ(r.writes(), 5);
+    EXPECT_EQ(fru::blocks(r.device, 4, 5), fru::blocks(nineBlock(), 4, 5));
+    EXPECT_NE(fru::blocks(r.device, 3, 1), fru::blocks(nineBlock(), 3, 1));
+}
+
+TEST(EditE2E, LeftOverOutputFileRemoved)
+{
+    e2e::Run run{{"BSN", "x"}, nineBlock()};
+    run.prepare = [](const std::string &dir) { std::ofstream(dir + "/out.txt") << "stale\n"; };
+    e2e::Result r = e2e::run(run);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.files.count("out.txt"), 0u);
+}
+
+}  // namespace
