@@ -120,10 +120,9 @@ bool buildFruImage(RunState &st)
         {areaDef(Area::board), boardFixed, &st.layout.board},
         {areaDef(Area::product), productFixed, &st.layout.product},
     };
-    int nb = 0;
     for (const Step &step : steps) {
         *step.offset = st.block;
-        nb = buildFruArea(st, step.fixed, step.area);
+        int nb = buildFruArea(st, step.fixed, step.area);
         if (nb == 0) {
             putLine(msg::kDataTooLong);
             return false;
