@@ -1,0 +1,214 @@
+#!/bin/bash
+# Runs OpenIPMI's ipmi_sim on the loopback interface as a real BMC whose FRU
+# device 0 is a plain file, so that korrel can be tested against the real
+# ipmitool and its answers compared with those of our own stand-in BMC.
+#
+#   realbmc.sh image HEXFILE OUT      hex text (# comments allowed) to binary
+#   realbmc.sh start DIR IMAGE [SIZE] copy IMAGE to DIR/fru.bin, serve it as a
+#                                     SIZE-byte FRU device, write DIR/bin/ipmitool
+#   realbmc.sh badpass DIR            write DIR/badbin/ipmitool (wrong password)
+#   realbmc.sh stop DIR               stop the simulator (safe to repeat)
+#   realbmc.sh print DIR              ipmitool -v fru print 0 over the LAN
+#   realbmc.sh lanfru DIR             FreeIPMI's ipmi-fru over LAN 2.0
+#   realbmc.sh frufile DIR            FreeIPMI's ipmi-fru on DIR/fru.bin
+#
+# Sourcing the file defines the realbmc_* functions; each runs in a subshell,
+# so an error ends only that call and not the caller's shell.
+
+readonly REALBMC_IPMITOOL=/usr/bin/ipmitool
+readonly REALBMC_USER=admin REALBMC_PASS=secret
+# Without -C 3 ipmitool first tries a cipher suite ipmi_sim lacks and every
+# call then takes about 10 s.
+readonly REALBMC_CIPHER=3
+
+realbmc_die() { echo "realbmc: $*" >&2; exit 1; }
+
+# Number of UDP sockets bound to port $1 on any address: ipmi_sim binds a
+# port that is already taken without complaint and then shares its requests.
+realbmc_sockets() (
+    hex=$(printf '%04X' "$1")
+    cat /proc/net/udp /proc/net/udp6 2>/dev/null |
+        awk -v p="$hex" 'NR > 1 { split($2, a, ":"); if (a[2] == p) n++ } END { print n + 0 }'
+)
+
+# The kernel hands out a port nobody holds; it may be taken again before
+# ipmi_sim binds it, which the socket count after the start catches.
+realbmc_free_port() {
+    perl -MIO::Socket::INET -e \
+        'print IO::Socket::INET->new(Proto => "udp", LocalAddr => "127.0.0.1:0")->sockport'
+}
+
+realbmc_lan_args() (
+    set -eu
+    port=$(cat "$1/port")
+    echo "-I lanplus -C $REALBMC_CIPHER -H 127.0.0.1 -p $port -U $REALBMC_USER"
+)
+
+realbmc_image() (
+    set -eu
+    hex=$(sed 's/#.*//' "$1" | tr -cd '0-9a-fA-F')
+    [ $((${#hex} % 2)) -eq 0 ] || realbmc_die "odd number of hex digits in $1"
+    printf '%b' "$(printf '%s' "$hex" | sed 's/../\\x&/g')" >"$2"
+)
+
+realbmc_write_config() (
+    set -eu
+    dir=$1 port=$2 size=$3
+    cat >"$dir/lan.conf" <<EOF
+name "korrel"
+set_working_mc 0x20
+startlan 1
+  addr 127.0.0.1 $port
+  priv_limit admin
+  allowed_auths_callback none md2 md5 straight
+  allowed_auths_user none md2 md5 straight
+  allowed_auths_operator none md2 md5 straight
+  allowed_auths_admin none md2 md5 straight
+  guid a123456789abcdefa123456789abcdef
+endlan
+user 2 true "$REALBMC_USER" "$REALBMC_PASS" admin 10 none md2 md5 straight
+EOF
+    # The "file" form reads and writes DIR/fru.bin directly on every request,
+    # so the file always shows what the BMC holds.
+    cat >"$dir/cmds.emu" <<EOF
+mc_setbmc 0x20
+mc_add 0x20 0 no-device-sdrs 0x23 9 8 0x9f 0x1291 0xf02
+mc_add_fru_data 0x20 0 $size file 0 "$dir/fru.bin"
+mc_enable 0x20
+EOF
+)
+
+# ipmi_sim binds its port only after the command file has gone through, so
+# an unbound port means a bad command file and costs no slow probes. Probes
+# carry -N 1 -R 1: a BMC that does not answer otherwise costs ~20 s a call.
+realbmc_wait_ready() (
+    dir=$1 pid=$2 port=$3
+    for _ in $(seq 30); do
+        realbmc_alive "$pid" || return 1
+        [ "$(realbmc_sockets "$port")" -eq 0 ] || break
+        sleep 0.1
+    done
+    [ "$(realbmc_sockets "$port")" -gt 0 ] || return 1
+    for _ in 1 2 3; do
+        # shellcheck disable=SC2046
+        $REALBMC_IPMITOOL $(realbmc_lan_args "$dir") -P "$REALBMC_PASS" -N 1 -R 1 \
+            raw 0x06 0x01 >/dev/null 2>&1 && return 0
+    done
+    return 1
+)
+
+realbmc_write_wrapper() (
+    set -eu
+    mkdir -p "$1/$2"
+    # The absolute path keeps the wrapper from finding itself on PATH.
+    printf '#!/bin/sh\nexec %s %s -P %s "$@"\n' \
+        "$REALBMC_IPMITOOL" "$(realbmc_lan_args "$1")" "$3" >"$1/$2/ipmitool"
+    chmod 755 "$1/$2/ipmitool"
+)
+
+realbmc_start() (
+    set -eu
+    [ $# -ge 2 ] || realbmc_die "usage: start DIR IMAGE [SIZE]"
+    [ -f "$2" ] || realbmc_die "no image file $2"
+    mkdir -p "$1/state"
+    # ipmi_sim opens the FRU file by the path in the command file.
+    dir=$(cd "$1" && pwd) size=${3:-$(stat -c %s "$2")}
+    # FRU inventory offsets are 16 bits wide.
+    case $size in '' | *[!0-9]*) realbmc_die "SIZE must be a number: $size" ;; esac
+    if [ "$size" -lt 1 ] || [ "$size" -gt 65535 ]; then realbmc_die "SIZE must be 1..65535: $size"; fi
+    realbmc_stop "$dir"
+    # Wrappers of an earlier start would point at a port nobody answers on.
+    rm -rf "${dir:?}/bin" "$dir/badbin"
+    cp "$2" "$dir/fru.bin"
+    # Bytes between the image's end and SIZE read as zeros, as on a new part.
+    truncate -s ">$size" "$dir/fru.bin"
+    for _ in 1 2 3; do
+        port=$(realbmc_free_port)
+        [ "$(realbmc_sockets "$port")" -eq 0 ] || continue
+        echo "$port" >"$dir/port"
+        realbmc_write_config "$dir" "$port" "$size"
+        ipmi_sim -c "$dir/lan.conf" -f "$dir/cmds.emu" -s "$dir/state" -n -p \
+            </dev/null >"$dir/ipmi_sim.log" 2>&1 &
+        echo $! >"$dir/ipmi_sim.pid"
+        ready=0
+        realbmc_wait_ready "$dir" $! "$port" && ready=1
+        # A second socket means someone else took the port meanwhile.
+        if [ $ready = 1 ] && [ "$(realbmc_sockets "$port")" -eq 1 ]; then
+            realbmc_write_wrapper "$dir" bin "$REALBMC_PASS"
+            return 0
+        fi
+        realbmc_stop "$dir"
+        [ $ready = 1 ] || break
+    done
+    realbmc_die "ipmi_sim did not answer on 127.0.0.1 (log: $dir/ipmi_sim.log;" \
+        "with -n it hides errors in $dir/cmds.emu: run it once without -n to see them)"
+)
+
+realbmc_badpass() (
+    set -eu
+    [ -f "$1/port" ] || realbmc_die "$1: not started"
+    realbmc_write_wrapper "$1" badbin "wrong-$REALBMC_PASS"
+)
+
+# A killed child of a shell that is still running stays as a zombie until
+# that shell exits; for us it is gone.
+realbmc_alive() {
+    [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" != Z ] && kill -0 "$1" 2>/dev/null
+}
+
+# Only a pid that still names an ipmi_sim is killed: after a reboot or a
+# crash the recorded pid may belong to someone else.
+realbmc_stop() (
+    set -eu
+    pidfile=$1/ipmi_sim.pid
+    [ -f "$pidfile" ] || return 0
+    pid=$(cat "$pidfile")
+    if [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = ipmi_sim ]; then
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do
+            realbmc_alive "$pid" || break
+            sleep 0.1
+        done
+        if realbmc_alive "$pid"; then kill -9 "$pid"; fi
+    fi
+    rm -f "$pidfile"
+)
+
+# Only -v makes ipmitool show the board and product FRU file ids; its chatter
+# goes to stderr. Both decoders shift the manufacturing date by the local time
+# zone, in opposite directions; under UTC they print what the record holds.
+realbmc_print() (
+    set -eu
+    # shellcheck disable=SC2046
+    TZ=UTC exec $REALBMC_IPMITOOL $(realbmc_lan_args "$1") -P "$REALBMC_PASS" -v fru print 0
+)
+
+# ipmi-fru keeps an SDR cache under HOME; a scratch HOME keeps runs apart.
+realbmc_freeipmi() (
+    set -eu
+    home=$(mktemp -d)
+    trap 'rm -rf "$home"' EXIT
+    HOME=$home TZ=UTC ipmi-fru "$@"
+)
+
+realbmc_frufile() { realbmc_freeipmi --fru-file="$1/fru.bin"; }
+
+# LAN 2.0 sessions of ipmi-fru fail against ipmi_sim unless the privilege is
+# asked for when the session is opened (-W opensesspriv).
+realbmc_lanfru() (
+    set -eu
+    realbmc_freeipmi -D LAN_2_0 -h "127.0.0.1:$(cat "$1/port")" -u "$REALBMC_USER" \
+        -p "$REALBMC_PASS" -W opensesspriv --ignore-sdr-cache
+)
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+    set -eu
+    case ${1:-} in
+    image | start | badpass | stop | print | lanfru | frufile)
+        cmd=$1
+        shift
+        "realbmc_$cmd" "$@"
+        ;;
+    *) sed -n '6,13s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+    esac
+fi
