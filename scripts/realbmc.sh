@@ -15,11 +15,11 @@
 # Sourcing the file defines the realbmc_* functions; each runs in a subshell,
 # so an error ends only that call and not the caller's shell.
 
-readonly REALBMC_IPMITOOL=/usr/bin/ipmitool
-readonly REALBMC_USER=admin REALBMC_PASS=secret
+REALBMC_IPMITOOL=/usr/bin/ipmitool
+REALBMC_USER=admin REALBMC_PASS=secret
 # Without -C 3 ipmitool first tries a cipher suite ipmi_sim lacks and every
 # call then takes about 10 s.
-readonly REALBMC_CIPHER=3
+REALBMC_CIPHER=3
 
 realbmc_die() { echo "realbmc: $*" >&2; exit 1; }
 
@@ -156,22 +156,21 @@ realbmc_alive() {
     [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" != Z ] && kill -0 "$1" 2>/dev/null
 }
 
-# Only a pid that still names an ipmi_sim is killed: after a reboot or a
-# crash the recorded pid may belong to someone else.
+# The recorded pid may since have gone to another process, another test's
+# simulator included, so only one running this directory's config is killed.
 realbmc_stop() (
     set -eu
-    pidfile=$1/ipmi_sim.pid
-    [ -f "$pidfile" ] || return 0
-    pid=$(cat "$pidfile")
-    if [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = ipmi_sim ]; then
+    [ -f "$1/ipmi_sim.pid" ] || return 0
+    dir=$(cd "$1" && pwd) pid=$(cat "$1/ipmi_sim.pid")
+    if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qF -- "-c $dir/lan.conf "; then
         kill "$pid" 2>/dev/null || true
         for _ in $(seq 50); do
             realbmc_alive "$pid" || break
             sleep 0.1
         done
-        if realbmc_alive "$pid"; then kill -9 "$pid"; fi
+        if realbmc_alive "$pid"; then kill -9 "$pid" 2>/dev/null || true; fi
     fi
-    rm -f "$pidfile"
+    rm -f "$dir/ipmi_sim.pid"
 )
 
 # Only -v makes ipmitool show the board and product FRU file ids; its chatter
