@@ -75,6 +75,12 @@ TEST(EditE2E, BoardSerialOfSampleRecord)
     fru::Decoded d = fru::decode(r.device);
     EXPECT_TRUE(d.problems.empty()) << d.problems.front();
     EXPECT_EQ(d.fields, want);
+    // 35 reads, the last three above byte offset 255.
+    std::vector<std::string> reads(r.requests.begin(), r.requests.begin() + std::min<size_t>(35, r.requests.size()));
+    std::vector<std::string> want;
+    for (int b = 0; b < 35; ++b)
+        want.push_back(e2e::readRequest(b));
+    EXPECT_EQ(reads, want);
     EXPECT_EQ(r.reads(), 35);
     EXPECT_EQ(r.writes(), scriptBlocks(r));
     EXPECT_EQ(r.files.size(), 1u);
