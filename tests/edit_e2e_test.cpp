@@ -77,10 +77,10 @@ TEST(EditE2E, BoardSerialOfSampleRecord)
     EXPECT_EQ(d.fields, want);
     // 35 reads, the last three above byte offset 255.
     std::vector<std::string> reads(r.requests.begin(), r.requests.begin() + std::min<size_t>(35, r.requests.size()));
-    std::vector<std::string> want;
+    std::vector<std::string> wantReads;
     for (int b = 0; b < 35; ++b)
-        want.push_back(e2e::readRequest(b));
-    EXPECT_EQ(reads, want);
+        wantReads.push_back(e2e::readRequest(b));
+    EXPECT_EQ(reads, wantReads);
     EXPECT_EQ(r.reads(), 35);
     EXPECT_EQ(r.writes(), scriptBlocks(r));
     EXPECT_EQ(r.files.size(), 1u);
