@@ -16,6 +16,11 @@ constexpr int kDateField = 3;
 constexpr int kDateTextLength = 6;
 constexpr int kBoardSerialField = 6;
 
+// A type/length byte keeps the field's length in its low six bits.  C1 (an
+// 8-bit text of length 1 anywhere else) ends an area's fields.
+constexpr uint8_t kLengthMask = 0x3F;
+constexpr uint8_t kEndOfFields = 0xC1;
+
 enum class Area { chassis, board, product };
 
 struct FieldDef {

@@ -8,15 +8,10 @@ namespace korrel {
 
 namespace {
 
-// In a custom field's place this byte means "no custom field" and then
-// serves as the area's end marker.
-constexpr uint8_t kEndOfFields = 0xC1;
-constexpr uint8_t kLengthMask = 0x3F;
-
 uint8_t dataByte(const char *response, int k)
 {
     uint8_t b;
-    str2byte(response + 3 * k + 4, &b);
+    str2byte(response + dataPos(k), &b);
     return b;
 }
 
@@ -51,7 +46,7 @@ void takeDate(RunState &st, const char *response)
 {
     char *text = st.fruvalue[kDateField];
     for (int i = 0; i < 3; ++i) {
-        const char *pair = response + 3 * (5 - i) + 4;
+        const char *pair = response + dataPos(5 - i);
         text[2 * i] = static_cast<char>(std::toupper(static_cast<unsigned char>(pair[0])));
         text[2 * i + 1] = static_cast<char>(std::toupper(static_cast<unsigned char>(pair[1])));
     }
@@ -63,6 +58,8 @@ void takeTypeLength(RunState &st, const char *response, int field)
     FruReadState &rd = st.rd;
     uint8_t b = dataByte(response, rd.cursor);
     rd.taken[field] = 1;
+    // In a custom field's place C1 means there is none; it then serves as
+    // the area's end marker.
     if (kFields[field].custom && b == kEndOfFields) {
         rd.length[lengthIndex(field)] = 0;  // the cursor stays: it is the end marker
         return;

@@ -8,6 +8,14 @@ namespace korrel {
 
 constexpr int kReadBlocks = 64;  // the read covers the first 512 bytes of the device
 
+// A response line reads " 08 b0 b1 ... b7": the count at positions 1 and 2,
+// data byte k at positions 3k+4 and 3k+5.
+constexpr int kCountPos = 1;
+constexpr int dataPos(int k)
+{
+    return 3 * k + 4;
+}
+
 // The read phase.  Returns false after printing its message when the run
 // must end.
 bool readFruFromBmc(RunState &st);

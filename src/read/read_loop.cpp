@@ -11,15 +11,6 @@ namespace {
 
 constexpr const char *kReadRequest = "ipmitool raw 0x0A 0x11 0x00";
 
-// A response line is " 08 b0 b1 ... b7": the count at positions 1-2 and data
-// byte k at positions 3k+4 and 3k+5.
-constexpr int kCountPos = 1;
-
-int dataPos(int k)
-{
-    return 3 * k + 4;
-}
-
 // Block 0 is the common header; data bytes 1 to 4 give the area offsets.
 void takeHeader(const char *response, FruLayout &layout)
 {

@@ -9,7 +9,6 @@ namespace korrel {
 namespace {
 
 constexpr uint8_t kFormatVersion = 0x01;
-constexpr uint8_t kEndOfFields = 0xC1;
 constexpr uint8_t kTypeLengthBase = 0xBF;  // 8-bit text type, length L - 1
 constexpr uint8_t kRackMountChassis = 0x17;
 constexpr uint8_t kEnglish = 0x00;
