@@ -1,6 +1,9 @@
 // Stand-in for `ipmitool raw` talking to a BMC, reduced to what korrel uses:
-// Read and Write FRU Data on FRU device 0, whose bytes live in the file named
-// by FRUSIM_IMAGE (the device is exactly as large as the file). Requests can
+// Read and Write FRU Data (and Get FRU Inventory Area Info) on FRU device 0,
+// whose bytes live in the file named by FRUSIM_IMAGE (the device is exactly
+// as large as the file). Its answers, refusals included, are those of the
+// real ipmitool talking to OpenIPMI's ipmi_sim; tests/realbmc/standin.sh
+// sends both the same requests and compares. Requests can
 // be logged to FRUSIM_LOG, and because each run is a fresh process, the log is
 // also what lets a test pick "the k-th read" or "the k-th write" of a korrel
 // run and make it fail or answer oddly.
@@ -11,16 +14,20 @@
 namespace {
 
 constexpr int kNetFnStorage = 0x0A;
+constexpr int kCmdFruInfo = 0x10;
 constexpr int kCmdReadFruData = 0x11;
 constexpr int kCmdWriteFruData = 0x12;
 constexpr int kFruDeviceId = 0;
-// A BMC answers at most this many FRU bytes per request: the IPMB message
-// size leaves room for little more.
-constexpr int kMaxTransfer = 32;
+// ipmi_sim answers at most this many FRU bytes per read: its response buffer
+// holds 36 bytes with the completion code and the count.
+constexpr int kMaxReadCount = 34;
 // Request data ahead of the FRU bytes: device id, offset LSB, offset MSB.
 constexpr int kAddressBytes = 3;
-constexpr int kMaxRequestData = kAddressBytes + kMaxTransfer;
-constexpr int kLogLineSize = 1024;
+// ipmitool takes at most 256 bytes after "raw": netfn, cmd and the data.
+constexpr int kMaxRequestData = 254;
+// Bytes printed a line in a response, as ipmitool prints them.
+constexpr int kValuesPerLine = 16;
+constexpr int kLogLineSize = 4096;
 
 // Completion codes, with the text real ipmitool prints for each.
 struct Refusal {
@@ -29,12 +36,13 @@ struct Refusal {
 };
 constexpr Refusal kInvalidCommand = {0xC1, "Invalid command"};
 constexpr Refusal kBadLength = {0xC7, "Request data length invalid"};
+constexpr Refusal kLengthLimit = {0xC8, "Request data field length limit exceeded"};
 constexpr Refusal kOutOfRange = {0xC9, "Parameter out of range"};
-constexpr Refusal kCannotReturn = {0xCA, "Cannot return number of requested data bytes"};
-constexpr Refusal kNotPresent = {0xCB, "Requested sensor, data, or record not found"};
+constexpr Refusal kInvalidField = {0xCC, "Invalid data field in request"};
+constexpr Refusal kUnspecified = {0xFF, "Unspecified error"};
 constexpr Refusal kInjected = {0xC0, "Node busy"};
 
-enum RequestKind { kOtherRequest, kReadRequest, kWriteRequest };
+enum RequestKind { kOtherRequest, kInfoRequest, kReadRequest, kWriteRequest };
 
 struct Request {
   int netfn;
@@ -44,7 +52,8 @@ struct Request {
 };
 
 // Only a "0x" prefix and one or two hex digits: korrel never sends anything
-// else, so accepting more would hide a malformed command line.
+// else, so accepting more would hide a malformed command line. (ipmitool
+// itself also takes decimal and octal numbers and more leading zeros.)
 bool parseHexByte(const char *s, int *out) {
   if (s[0] != '0' || (s[1] != 'x' && s[1] != 'X')) return false;
   int value = 0;
@@ -64,25 +73,30 @@ bool parseHexByte(const char *s, int *out) {
 
 RequestKind kindOf(int netfn, int cmd) {
   if (netfn != kNetFnStorage) return kOtherRequest;
+  if (cmd == kCmdFruInfo) return kInfoRequest;
   if (cmd == kCmdReadFruData) return kReadRequest;
   if (cmd == kCmdWriteFruData) return kWriteRequest;
   return kOtherRequest;
 }
 
 bool parseRequest(int argc, char **argv, Request *rq) {
-  if (argc < 4 || strcmp(argv[1], "raw") != 0) {
+  if (argc < 2 || strcmp(argv[1], "raw") != 0) {
     fprintf(stderr, "ipmitool: only 'raw <netfn> <cmd> [data]' is emulated\n");
     return false;
   }
+  if (argc < 4) {
+    fprintf(stderr, "Not enough parameters given.\n");
+    return false;
+  }
   if (argc - 4 > kMaxRequestData) {
-    fprintf(stderr, "ipmitool: raw command is too long\n");
+    fprintf(stderr, "Raw command input limit (256 bytes) exceeded\n");
     return false;
   }
   rq->ndata = argc - 4;
   for (int i = 2; i < argc; ++i) {
     int value;
     if (!parseHexByte(argv[i], &value)) {
-      fprintf(stderr, "ipmitool: invalid byte input '%s'\n", argv[i]);
+      fprintf(stderr, "Given data \"%s\" is invalid.\n", argv[i]);
       return false;
     }
     if (i == 2) rq->netfn = value;
@@ -146,19 +160,31 @@ bool faultTargets(const char *name, long index, const char **rest) {
   return k == index;
 }
 
-void printReadLine(const unsigned char *bytes, int n) {
+// ipmitool prints a response's bytes 16 to a line, each line led by a blank.
+void printResponse(const unsigned char *bytes, int n) {
   const char *upper = getenv("FRUSIM_UPPERCASE");
   const char *format = upper && strcmp(upper, "1") == 0 ? " %02X" : " %02x";
-  printf(format, n);
-  for (int i = 0; i < n; ++i) printf(format, bytes[i]);
+  for (int i = 0; i < n; ++i) {
+    if (i > 0 && i % kValuesPerLine == 0) printf("\n");
+    printf(format, bytes[i]);
+  }
   printf("\n");
 }
 
+int serveInfo(const Request &rq, long size) {
+  if (rq.ndata < 1) return refuse(rq, kBadLength);
+  if (rq.data[0] != kFruDeviceId) return refuse(rq, kInvalidField);
+  // Size LSB first, then the access byte: 0, the device is addressed in bytes.
+  const unsigned char answer[] = {static_cast<unsigned char>(size & 0xFF),
+                                  static_cast<unsigned char>((size >> 8) & 0xFF), 0};
+  printResponse(answer, sizeof answer);
+  return 0;
+}
+
+// Bytes past the request's first four are ignored, as ipmi_sim does.
 int serveRead(const Request &rq, FILE *dev, long size, long index) {
-  if (rq.ndata != kAddressBytes + 1) return refuse(rq, kBadLength);
-  if (rq.data[0] != kFruDeviceId) return refuse(rq, kNotPresent);
-  int count = rq.data[3];
-  if (count < 1 || count > kMaxTransfer) return refuse(rq, kCannotReturn);
+  if (rq.ndata < kAddressBytes + 1) return refuse(rq, kBadLength);
+  if (rq.data[0] != kFruDeviceId) return refuse(rq, kInvalidField);
   if (faultTargets("FRUSIM_FAIL_READ", index, nullptr)) return refuse(rq, kInjected);
   const char *text;
   if (faultTargets("FRUSIM_READ_LINE", index, &text)) {
@@ -166,24 +192,32 @@ int serveRead(const Request &rq, FILE *dev, long size, long index) {
     return 0;
   }
   long offset = rq.data[1] + 256L * rq.data[2];
-  if (offset >= size) return refuse(rq, kOutOfRange);
-  if (count > size - offset) count = static_cast<int>(size - offset);
-  unsigned char bytes[kMaxTransfer];
-  if (fseek(dev, offset, SEEK_SET) != 0 || fread(bytes, 1, count, dev) != static_cast<size_t>(count)) {
+  long count = rq.data[3];
+  // ipmi_sim cuts the count at the device's end without first checking the
+  // offset: from the end up to two bytes past it nothing is left to read
+  // and the read fails; further on the count wraps round and is too large.
+  if (offset + count > size) count = size - offset;
+  if (count < -2 || count > kMaxReadCount) return refuse(rq, kLengthLimit);
+  if (count <= 0) return refuse(rq, kUnspecified);
+  unsigned char bytes[1 + kMaxReadCount];
+  bytes[0] = static_cast<unsigned char>(count);
+  if (fseek(dev, offset, SEEK_SET) != 0 || fread(bytes + 1, 1, count, dev) != static_cast<size_t>(count)) {
     fprintf(stderr, "ipmitool: cannot read FRUSIM_IMAGE\n");
     return 1;
   }
-  printReadLine(bytes, count);
+  printResponse(bytes, 1 + static_cast<int>(count));
   return 0;
 }
 
 int serveWrite(const Request &rq, FILE *dev, long size, long index) {
+  if (rq.ndata < kAddressBytes) return refuse(rq, kBadLength);
   int count = rq.ndata - kAddressBytes;
-  if (count < 1) return refuse(rq, kBadLength);
-  if (rq.data[0] != kFruDeviceId) return refuse(rq, kNotPresent);
+  if (rq.data[0] != kFruDeviceId) return refuse(rq, kInvalidField);
   if (faultTargets("FRUSIM_FAIL_WRITE", index, nullptr)) return refuse(rq, kInjected);
   long offset = rq.data[1] + 256L * rq.data[2];
-  if (offset + count > size) return refuse(rq, kOutOfRange);
+  if (offset >= size) return refuse(rq, kOutOfRange);
+  if (offset + count > size) return refuse(rq, kLengthLimit);
+  if (count == 0) return refuse(rq, kUnspecified);
   const char *shortCount;
   if (faultTargets("FRUSIM_WRITE_COUNT", index, &shortCount)) {
     long stored = strtol(shortCount, nullptr, 16);
@@ -250,6 +284,8 @@ int serve(const Request &rq, const char *logPath) {
   if (size < 0) {
     fprintf(stderr, "ipmitool: cannot size FRUSIM_IMAGE %s\n", imagePath);
     status = 1;
+  } else if (kind == kInfoRequest) {
+    status = serveInfo(rq, size);
   } else if (kind == kReadRequest) {
     status = serveRead(rq, dev, size, index);
   } else if (kind == kWriteRequest) {

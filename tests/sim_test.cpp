@@ -131,7 +131,27 @@ TEST_P(SimTest, AnswersEachRequestAndLeavesTheImageAsExpected) {
   }
 }
 
-const char *const kRangeErr = "rsp=0xc9): Parameter out of range";
+// The refusals of ipmi_sim, as tests/realbmc/standin.sh checks them.
+const char *const kUnspecified = "rsp=0xff): Unspecified error";
+const char *const kLengthLimit = "rsp=0xc8): Request data field length limit exceeded";
+const char *const kOutOfRange = "rsp=0xc9): Parameter out of range";
+const char *const kInvalidField = "rsp=0xcc): Invalid data field in request";
+
+// A write of `bytes` zeros at offset 0, and the patch it makes.
+std::string zeroWrite(int bytes) {
+  std::string s = "raw 0x0A 0x12 0x00 0x00 0x00";
+  for (int i = 0; i < bytes; ++i) s += " 0x00";
+  return s;
+}
+std::string zeroPatch(int bytes) {
+  std::string s;
+  for (int i = 0; i < bytes; ++i) s += i ? " 00" : "00";
+  return s;
+}
+// ipmitool takes 256 bytes after "raw": netfn, cmd, device, offset and 251.
+const std::string kLargestWrite = zeroWrite(251);
+const std::string kLargestPatch = zeroPatch(251);
+const std::string kTooLongWrite = zeroWrite(252);
 
 // Requests a BMC answers, around both ends of the device and of one transfer.
 const Scenario kAnswered[] = {
@@ -142,12 +162,27 @@ const Scenario kAnswered[] = {
     {"ReadCrossingEndIsShort", {}, {{"raw 0x0A 0x11 0x00 0x00 0x01 0x08", " 06 05 06 07 08 09 0a\n", 0, ""}}, {}},
     {"ReadLastByte", {}, {{"raw 0x0A 0x11 0x00 0x05 0x01 0x08", " 01 0a\n", 0, ""}}, {}},
     {"ReadOneByte", {}, {{"raw 0x0A 0x11 0x00 0x10 0x00 0x1", " 01 10\n", 0, ""}}, {}},
-    {"ReadLargestCount", {}, {{"raw 0x0A 0x11 0x00 0x00 0x01 0x20", " 06 05 06 07 08 09 0a\n", 0, ""}}, {}},
+    {"ReadCountCutAtEnd", {}, {{"raw 0x0A 0x11 0x00 0x00 0x01 0xFF", " 06 05 06 07 08 09 0a\n", 0, ""}}, {}},
+    // Sixteen bytes a line, the count included.
+    {"ReadLargestCount", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x22",
+                               " 22 00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e\n"
+                               " 0f 10 11 12 13 14 15 16 17 18 19 1a 1b 1c 1d 1e\n"
+                               " 1f 20 21\n", 0, ""}}, {}},
+    {"ReadFifteenBytesOnOneLine", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x0F",
+                                        " 0f 00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e\n", 0, ""}}, {}},
+    {"ReadIgnoresExtraByte", {}, {{"raw 0x0A 0x11 0x00 0x10 0x00 0x01 0x55", " 01 10\n", 0, ""}}, {}},
+    {"InventorySize", {}, {{"raw 0x0A 0x10 0x00", " 06 01 00\n", 0, ""}}, {}},
     {"WriteBlock", {}, {{"raw 0x0A 0x12 0x00 0x08 0x00 0x01 0xA2 0x03 0x04 0x05 0x06 0x07 0xF8", " 08\n", 0, ""}},
      {0x08, "01 a2 03 04 05 06 07 f8"}},
     {"WriteAcrossMsbUpToEnd", {}, {{"raw 0x0A 0x12 0x00 0xFE 0x00 0x11 0x22 0x33 0x44 0x55 0x66 0x77 0x88", " 08\n", 0,
                                     ""}},
      {0xFE, "11 22 33 44 55 66 77 88"}},
+    {"WriteFortyBytes", {}, {{"raw 0x0A 0x12 0x00 0x00 0x00 0x01 0x02 0x03 0x04 0x05 0x06 0x07 0x08 0x09 0x0A 0x0B 0x0C "
+                              "0x0D 0x0E 0x0F 0x10 0x11 0x12 0x13 0x14 0x15 0x16 0x17 0x18 0x19 0x1A 0x1B 0x1C 0x1D 0x1E "
+                              "0x1F 0x20 0x21 0x22 0x23 0x24 0x25 0x26 0x27 0x28", " 28\n", 0, ""}},
+     {0x00, "01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f 10 11 12 13 14 15 16 17 18 19 1a 1b 1c 1d 1e 1f 20 21 22 "
+            "23 24 25 26 27 28"}},
+    {"WriteLargest", {}, {{kLargestWrite.c_str(), " fb\n", 0, ""}}, {0x00, kLargestPatch.c_str()}},
     {"WriteOneByteThenReadIt", {}, {{"raw 0x0A 0x12 0x00 0x01 0x01 0xEE", " 01\n", 0, ""},
                                     {"raw 0x0A 0x11 0x00 0x00 0x01 0x02", " 02 05 ee\n", 0, ""}},
      {0x101, "ee"}},
@@ -157,23 +192,34 @@ INSTANTIATE_TEST_SUITE_P(Answered, SimTest, ::testing::ValuesIn(kAnswered),
 
 // Requests that fail the way ipmitool fails: exit 1, nothing on stdout, nothing written.
 const Scenario kRefused[] = {
-    {"ReadAtEnd", {}, {{"raw 0x0A 0x11 0x00 0x06 0x01 0x08", "", 1, kRangeErr}}, {}},
-    {"ReadPastEnd", {}, {{"raw 0x0A 0x11 0x00 0x00 0x02 0x08", "", 1, kRangeErr}}, {}},
-    {"ReadCountZero", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x00", "", 1, "rsp=0xca"}}, {}},
-    {"ReadCountOverLimit", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x21", "", 1, "rsp=0xca"}}, {}},
-    {"ReadOtherDevice", {}, {{"raw 0x0A 0x11 0x01 0x00 0x00 0x08", "", 1, "rsp=0xcb"}}, {}},
+    // Up to two bytes past the end nothing is left to read; further on the
+    // count the BMC works out wraps round and is too large.
+    {"ReadAtEnd", {}, {{"raw 0x0A 0x11 0x00 0x06 0x01 0x08", "", 1, kUnspecified}}, {}},
+    {"ReadTwoPastEnd", {}, {{"raw 0x0A 0x11 0x00 0x08 0x01 0x08", "", 1, kUnspecified}}, {}},
+    {"ReadThreePastEnd", {}, {{"raw 0x0A 0x11 0x00 0x09 0x01 0x08", "", 1, kLengthLimit}}, {}},
+    {"ReadFarPastEnd", {}, {{"raw 0x0A 0x11 0x00 0x00 0x02 0x08", "", 1, kLengthLimit}}, {}},
+    {"ReadCountZero", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x00", "", 1, kUnspecified}}, {}},
+    {"ReadCountOverLimit", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x23", "", 1, kLengthLimit}}, {}},
+    {"ReadOtherDevice", {}, {{"raw 0x0A 0x11 0x01 0x00 0x00 0x08", "", 1, kInvalidField}}, {}},
     {"ReadWithoutCount", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00", "", 1, "rsp=0xc7"}}, {}},
-    {"OtherCommand", {}, {{"raw 0x0A 0x10 0x00", "", 1, "netfn=0xa lun=0x0 cmd=0x10 rsp=0xc1"}}, {}},
+    {"InventorySizeOtherDevice", {}, {{"raw 0x0A 0x10 0x01", "", 1, kInvalidField}}, {}},
+    {"InventorySizeWithoutDevice", {}, {{"raw 0x0A 0x10", "", 1, "rsp=0xc7"}}, {}},
+    {"OtherCommand", {}, {{"raw 0x0A 0x13 0x00", "", 1, "netfn=0xa lun=0x0 cmd=0x13 rsp=0xc1"}}, {}},
     {"OtherNetFn", {}, {{"raw 0x06 0x11 0x00 0x00 0x00 0x08", "", 1, "rsp=0xc1"}}, {}},
-    {"ByteWithoutPrefix", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 08", "", 1, "08"}}, {}},
-    {"ByteOfThreeDigits", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x008", "", 1, "0x008"}}, {}},
-    {"PrefixWithoutDigits", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x", "", 1, ""}}, {}},
+    {"ByteWithoutPrefix", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 08", "", 1, "Given data \"08\" is invalid."}}, {}},
+    {"ByteOfThreeDigits", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x008", "", 1, "Given data \"0x008\" is invalid."}},
+     {}},
+    {"PrefixWithoutDigits", {}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x", "", 1, "Given data \"0x\" is invalid."}}, {}},
+    {"NetFnWithoutCommand", {}, {{"raw 0x0A", "", 1, "Not enough parameters given."}}, {}},
     {"NotRaw", {}, {{"fru print", "", 1, ""}}, {}},
     {"WriteCrossingEnd", {}, {{"raw 0x0A 0x12 0x00 0xFF 0x00 0x11 0x22 0x33 0x44 0x55 0x66 0x77 0x88", "", 1,
-                               "cmd=0x12 rsp=0xc9"}}, {}},
-    {"WriteAtEnd", {}, {{"raw 0x0A 0x12 0x00 0x06 0x01 0x11", "", 1, kRangeErr}}, {}},
-    {"WriteWithoutData", {}, {{"raw 0x0A 0x12 0x00 0x00 0x00", "", 1, "rsp=0xc7"}}, {}},
-    {"WriteOtherDevice", {}, {{"raw 0x0A 0x12 0x02 0x00 0x00 0x11", "", 1, "rsp=0xcb"}}, {}},
+                               kLengthLimit}}, {}},
+    {"WriteAtEnd", {}, {{"raw 0x0A 0x12 0x00 0x06 0x01 0x11", "", 1, kOutOfRange}}, {}},
+    {"WriteAtEndWithoutData", {}, {{"raw 0x0A 0x12 0x00 0x06 0x01", "", 1, kOutOfRange}}, {}},
+    {"WriteWithoutData", {}, {{"raw 0x0A 0x12 0x00 0x00 0x00", "", 1, kUnspecified}}, {}},
+    {"WriteWithoutOffset", {}, {{"raw 0x0A 0x12 0x00 0x00", "", 1, "rsp=0xc7"}}, {}},
+    {"WriteOtherDevice", {}, {{"raw 0x0A 0x12 0x02 0x00 0x00 0x11", "", 1, kInvalidField}}, {}},
+    {"WriteTooLong", {}, {{kTooLongWrite.c_str(), "", 1, "Raw command input limit (256 bytes) exceeded"}}, {}},
     {"NoImage", {"FRUSIM_IMAGE=/nonexistent/image.bin"}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x08", "", 1, ""}}, {}},
     {"FaultWithoutLog", {"FRUSIM_LOG=", "FRUSIM_FAIL_READ=5"}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x08", "", 1, ""}}, {}},
     {"MalformedFault", {"FRUSIM_WRITE_COUNT=0:xyz"}, {{"raw 0x0A 0x11 0x00 0x00 0x00 0x08", "", 1, ""}}, {}},
