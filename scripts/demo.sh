@@ -16,6 +16,13 @@ fi
 value=${1:-DEMO-$(date +%H%M%S)}
 
 "$top/scripts/deps.sh" build
+if [ $real = 1 ]; then
+    # deps.sh build leaves these out; without them ipmi_sim merely "does not answer".
+    for cmd in ipmitool ipmi_sim; do
+        command -v "$cmd" >/dev/null ||
+            { echo "--real needs $cmd: install the packages ipmitool and openipmi (scripts/deps.sh test)" >&2; exit 1; }
+    done
+fi
 if [ ! -x "$top/build/korrel" ] || [ ! -x "$top/build/tests/frudump" ] || [ ! -x "$top/build/sim/ipmitool" ]; then
     cmake -S "$top" -B "$top/build" >/dev/null
     cmake --build "$top/build" -j"$(nproc)" >/dev/null

@@ -4,8 +4,9 @@
 # ipmitool and its answers compared with those of our own stand-in BMC.
 #
 #   realbmc.sh image HEXFILE OUT      hex text (# comments allowed) to binary
-#   realbmc.sh start DIR IMAGE [SIZE] copy IMAGE to DIR/fru.bin, serve it as a
-#                                     SIZE-byte FRU device, write DIR/bin/ipmitool
+#   realbmc.sh start DIR IMAGE [SIZE] copy IMAGE to DIR/fru.bin, cut or padded
+#                                     to SIZE bytes, serve it as FRU device 0,
+#                                     write DIR/bin/ipmitool
 #   realbmc.sh badpass DIR            write DIR/badbin/ipmitool (wrong password)
 #   realbmc.sh stop DIR               stop the simulator (safe to repeat)
 #   realbmc.sh print DIR              ipmitool -v fru print 0 over the LAN
@@ -121,7 +122,10 @@ realbmc_start() (
     rm -rf "${dir:?}/bin" "$dir/badbin"
     cp "$2" "$dir/fru.bin"
     # Bytes between the image's end and SIZE read as zeros, as on a new part.
-    truncate -s ">$size" "$dir/fru.bin"
+    # A file longer than the device must not be: ipmi_sim 2.0.33 answers a
+    # read 1 or 2 bytes past the device's end by reading the rest of the file
+    # onto its stack, and dies of it.
+    truncate -s "$size" "$dir/fru.bin"
     for _ in 1 2 3; do
         port=$(realbmc_free_port)
         [ "$(realbmc_sockets "$port")" -eq 0 ] || continue
@@ -162,7 +166,7 @@ realbmc_stop() (
     set -eu
     [ -f "$1/ipmi_sim.pid" ] || return 0
     dir=$(cd "$1" && pwd) pid=$(cat "$1/ipmi_sim.pid")
-    if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qF -- "-c $dir/lan.conf "; then
+    if tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline" | grep -qF -- "-c $dir/lan.conf "; then
         kill "$pid" 2>/dev/null || true
         for _ in $(seq 50); do
             realbmc_alive "$pid" || break
@@ -208,6 +212,6 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
         shift
         "realbmc_$cmd" "$@"
         ;;
-    *) sed -n '6,13s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+    *) sed -n '6,14s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
     esac
 fi

@@ -4,9 +4,12 @@
 # puzzling korrel failure. Needs ipmitool, openipmi and freeipmi-tools.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+rb_require
 fixture=$here/../../scripts/realbmc.sh
 work=$(mktemp -d)
 trap '"$fixture" stop "$work/bmc"; rm -rf "$work"' EXIT
+trap 'exit 143' TERM INT HUP
 failed=0
 
 expect() { # name expected actual
@@ -18,14 +21,17 @@ expect() { # name expected actual
 
 hexdump8() { od -An -v -tx1 -w8 "$1"; }
 
-# The sparse record is 9 blocks: a 72-byte device ends right behind it, and
-# the file's bytes past that end must stay out of reach.
+# The sparse record is 9 blocks, served from a 72-byte device cut from a
+# longer image: the device ends right behind the record.
 "$fixture" image "$here/sparse.hex" "$work/sparse.bin"
 truncate -s 512 "$work/sparse.bin"
 "$fixture" start "$work/bmc" "$work/sparse.bin" 72
+truncate -s 72 "$work/sparse.bin"
 "$fixture" badpass "$work/bmc"
 
 # request | stdout | exit status. Writes come last so reads see the image.
+# Reads from the end up to two bytes past it fail one way (ff), further on
+# another (c8); both make ipmitool exit 1.
 while IFS='|' read -r req out rc; do
     # shellcheck disable=SC2086 # the request is split into its bytes
     got=$("$work/bmc/bin/ipmitool" raw $req 2>/dev/null) && st=0 || st=$?
@@ -37,6 +43,8 @@ done <<'EOF'
 0x0A 0x11 0x00 0x44 0x00 0x08| 04 00 00 00 e7|0
 0x0A 0x11 0x00 0x47 0x00 0x08| 01 e7|0
 0x0A 0x11 0x00 0x48 0x00 0x08||1
+0x0A 0x11 0x00 0x4A 0x00 0x08||1
+0x0A 0x11 0x00 0x4B 0x00 0x08||1
 0x0A 0x11 0x00 0x50 0x00 0x08||1
 0x0A 0x12 0x00 0x44 0x00 0x01 0x02 0x03 0x04 0x05 0x06 0x07 0x08||1
 0x0A 0x12 0x00 0x48 0x00 0x01 0x02 0x03 0x04 0x05 0x06 0x07 0x08||1
