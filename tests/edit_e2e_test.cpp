@@ -110,7 +110,7 @@ TEST(EditE2E, EveryKeySetsItsField)
 TEST(EditE2E, ValuesStoredAsGiven)
 {
     const std::string values[] = {
-        "", std::string(63, 'x'), "$(touch pwned)", "`id`;*'\"", "-n", "caf\xc3\xa9 \x01\x7f\xff",
+        "", "X", std::string(63, 'x'), "$(touch pwned)", "`id`;*'\"", "-n", "caf\xc3\xa9 \x01\x7f\xff",
     };
     for (const std::string &v : values) {
         e2e::Result r = e2e::run({{"PN", v}, nineBlock()});

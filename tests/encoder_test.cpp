@@ -54,11 +54,14 @@ void PrintTo(const AreaCase &c, std::ostream *os)
 const AreaCase kAreaCases[] = {
     {"ChassisEndMarkerOpensSecondBlock", {{0, "AB"}}, Area::chassis,
      "01 02 17 C2 41 42 C0 C0 C1 00 00 00 00 00 00 60"},
-    {"OneCharFieldOpensLastBlock", {{0, "ABCD"}, {1, "X"}}, Area::chassis,
-     "01 02 17 C4 41 42 43 44 C1 58 C0 C1 00 00 00 7E"},
+    // C1 would end the area: one character is stored with a NUL behind it.
+    {"OneCharFieldPaddedWithNul", {{0, "ABCD"}, {1, "X"}}, Area::chassis,
+     "01 02 17 C4 41 42 43 44 C2 58 00 C0 C1 00 00 7D"},
     {"EmptyChassisIsOneBlock", {}, Area::chassis, "01 01 17 C0 C0 C0 C1 E6"},
     {"ProductWithAssetTagOnly", {{15, "X"}}, Area::product,
-     "01 02 00 C0 C0 C0 C0 C0 C1 58 C0 C0 C1 00 00 E3"},
+     "01 02 00 C0 C0 C0 C0 C0 C2 58 00 C0 C0 C1 00 E2"},
+    {"OneCharCustomFieldPadded", {{17, "Y"}}, Area::product,
+     "01 02 00 C0 C0 C0 C0 C0 C0 C0 C2 59 00 C1 00 E1"},
     {"BoardCarriesDateLeastSignificantFirst", {{6, "SN01"}}, Area::board,
      "01 03 00 2C 1B 0A C0 C0 C4 53 4E 30 31 C0 C0 C0 C1 00 00 00 00 00 00 64"},
 };

@@ -9,7 +9,7 @@ namespace korrel {
 namespace {
 
 constexpr uint8_t kFormatVersion = 0x01;
-constexpr uint8_t kTypeLengthBase = 0xBF;  // 8-bit text type, length L - 1
+constexpr uint8_t kText = 0xC0;  // type code 11b: 8-bit ASCII + Latin 1
 constexpr uint8_t kRackMountChassis = 0x17;
 constexpr uint8_t kEnglish = 0x00;
 
@@ -47,17 +47,22 @@ void takeLengths(RunState &st)
     }
 }
 
+// Each field is its type/length byte and the value without its newline.
+// The storage format reserves the length 1 of 8-bit text, since C1 ends an
+// area's fields: a one-character value gets a NUL behind it, which decoders
+// show as the character alone and which korrel itself reads back as such.
 bool appendFields(RunState &st, const AreaDef &area)
 {
     std::memset(st.areastream, 0, sizeof st.areastream);
     st.streamCount = 0;
     for (int f = area.firstField; f < area.firstField + area.fieldCount; ++f) {
-        int length = st.rd.length[lengthIndex(f)];
-        if (st.streamCount + length > kAreaStreamSize)
+        int chars = st.rd.length[lengthIndex(f)] - 1;
+        int stored = chars == 1 ? 2 : chars;
+        if (st.streamCount + 1 + stored > kAreaStreamSize)
             return false;
-        st.areastream[st.streamCount++] = static_cast<uint8_t>(length + kTypeLengthBase);
-        std::memcpy(st.areastream + st.streamCount, st.fruvalue[f], length - 1);
-        st.streamCount += length - 1;
+        st.areastream[st.streamCount++] = static_cast<uint8_t>(kText | stored);
+        std::memcpy(st.areastream + st.streamCount, st.fruvalue[f], chars);
+        st.streamCount += stored;  // the pad byte is already zero
     }
     return true;
 }

@@ -38,9 +38,11 @@ whole|ONLY_BSN|CPN=;CSN=;CCI=;DATE=B9E3BC;BM=;BPN=;BAN=;FFI=;CM=;MN=;PN=;PPN=;PV
 whole|PSN ''|
 whole|CPI '$long'|
 whole|BPN '$long'|
-# korrel stores a one-byte value as C1 and the byte, and C1 in a custom
-# field's place is the end of the area to both decoders: the field is gone.
-whole|CCI X|CCI=
+# One-character values: C1 would end the area, so the character is stored
+# with a NUL behind it, and every later field of the area must survive.
+whole|CCI X|
+whole|CSN S|
+whole|BM Q|
 EOF
 )
 

@@ -109,6 +109,8 @@ Decoded decode(const Bytes &rec)
             }
             size_t n = rec[at] & 0x3F;
             d.fields[field].assign(rec.begin() + at + 1, rec.begin() + at + 1 + n);
+            // A NUL pads a one-character text; decoders show what is before it.
+            d.fields[field] = d.fields[field].c_str();
             at += 1 + n;
         }
         if (at >= start + len || rec[at] != 0xC1)
