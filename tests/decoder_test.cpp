@@ -69,8 +69,8 @@ const DecodeCase kCases[] = {
     {"PaddingBlockMustStartWithEnd", kExample,
      {{1, "01 01 17 C0 C0 C1 00 A6"}, {2, "55 00 00 00 00 00 00 00"}}, {}, false,
      "Error!!!Chassis Info no EoF.\n"},
-    // A one-character custom field is written as C1 and its character; when
-    // that C1 closes a block the character meets the end check.
+    // C1 in the custom field's place is the end, even where another writer
+    // meant it as a one-character field: its character meets the end check.
     {"OneCharCustomAtBlockEnd", kExample,
      {{1, "01 02 17 C2 41 42 C0 C1"}, {2, "58 C1 00 00 00 00 00 07"}}, {{0, "AB"}}, false,
      "Error!!!Chassis Info no EoF.\n"},
