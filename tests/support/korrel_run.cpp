@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,6 +39,32 @@ void removeTree(const std::string &dir)
         std::fprintf(stderr, "could not remove %s\n", dir.c_str());
 }
 
+constexpr uid_t kNobody = 65534;
+
+bool asNobody(const Run &r)
+{
+    return r.readOnlyDir && geteuid() == 0;
+}
+
+void copyExecutable(const std::string &from, const std::string &to)
+{
+    std::ofstream(to, std::ios::binary) << std::ifstream(from, std::ios::binary).rdbuf();
+    chmod(to.c_str(), 0755);
+}
+
+// Nobody may not reach the build tree, so the binaries and the stand-in's
+// files are put where it can.
+void openToNobody(const std::string &top)
+{
+    chmod(top.c_str(), 0755);
+    mkdir((top + "/bin").c_str(), 0755);
+    copyExecutable(KORREL_BIN, top + "/bin/korrel");
+    copyExecutable(std::string(SIM_DIR) + "/ipmitool", top + "/bin/ipmitool");
+    std::ofstream(top + "/requests.log").flush();
+    chmod((top + "/requests.log").c_str(), 0666);
+    chmod((top + "/device.bin").c_str(), 0666);
+}
+
 [[noreturn]] void execKorrel(const Run &r, const std::string &top)
 {
     std::string work = top + "/work";
@@ -50,7 +77,8 @@ void removeTree(const std::string &dir)
     dup2(out, 1);
     dup2(err, 2);
     clearenv();
-    std::string path = r.path.empty() ? std::string(SIM_DIR) + ":/usr/bin:/bin" : r.path;
+    std::string simDir = asNobody(r) ? top + "/bin" : std::string(SIM_DIR);
+    std::string path = r.path.empty() ? simDir + ":/usr/bin:/bin" : r.path;
     setenv("PATH", path.c_str(), 1);
     setenv("FRUSIM_IMAGE", (top + "/device.bin").c_str(), 1);
     setenv("FRUSIM_LOG", (top + "/requests.log").c_str(), 1);
@@ -61,7 +89,13 @@ void removeTree(const std::string &dir)
     for (const std::string &a : r.args)
         argv.push_back(const_cast<char *>(a.c_str()));
     argv.push_back(nullptr);
-    execv(KORREL_BIN, argv.data());
+    std::string korrel = KORREL_BIN;
+    if (asNobody(r)) {
+        korrel = top + "/bin/korrel";
+        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            _exit(125);
+    }
+    execv(korrel.c_str(), argv.data());
     _exit(127);
 }
 
@@ -135,6 +169,10 @@ Result run(const Run &r)
     writeFile(top + "/device.bin", r.device);
     if (r.prepare != nullptr)
         r.prepare(top + "/work");
+    if (r.readOnlyDir)
+        chmod((top + "/work").c_str(), 0555);
+    if (asNobody(r))
+        openToNobody(top);
 
     Result res;
     pid_t pid = fork();
@@ -149,6 +187,7 @@ Result run(const Run &r)
     std::string dev = readFile(top + "/device.bin");
     res.device.assign(dev.begin(), dev.end());
     collectFiles(top + "/work", res);
+    chmod((top + "/work").c_str(), 0755);
     removeTree(top);
     return res;
 }

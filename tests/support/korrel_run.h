@@ -17,6 +17,9 @@ struct Run {
     std::string path = {};                        // PATH; empty: stand-in first
     // Called in the working directory before korrel starts, to plant files.
     void (*prepare)(const std::string &dir) = nullptr;
+    // The working directory is made read-only.  Root ignores permissions, so
+    // as root korrel then runs as nobody.
+    bool readOnlyDir = false;
 };
 
 struct Result {
