@@ -36,7 +36,8 @@ int byte2str(int value, char *out)
 
 int str2byte(const char *text, uint8_t *out)
 {
-    *out = static_cast<uint8_t>((digitValue(text[0]) << 4) + digitValue(text[1]));
+    // Multiplied, not shifted: a non-hex character's digit value is negative.
+    *out = static_cast<uint8_t>(digitValue(text[0]) * 16 + digitValue(text[1]));
     return 0;
 }
 

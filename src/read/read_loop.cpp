@@ -42,6 +42,10 @@ bool requestBlock(RunState &st, int block)
 
 bool responseIsSound(const char *response)
 {
+    // A line that ends before its eighth byte must not be read past its end.
+    const size_t needed = static_cast<size_t>(dataPos(kBlockSize - 1) + 2);
+    if (std::memchr(response, '\0', needed) != nullptr)
+        return false;
     if (response[kCountPos] != '0' || response[kCountPos + 1] != '8')
         return false;
     // A count of 08 in front of anything but eight hex bytes is no block.
