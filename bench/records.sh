@@ -21,15 +21,22 @@ rec_image=()  # the whole record
 
 rec_add() { for b in "$@"; do rec_area+=($((b))); done; }
 
+# Data bytes of a value of LEN characters: the length 1 of 8-bit text is
+# reserved (C1 is the end marker), so one character takes a zero byte too.
+rec_stored() {
+    if [ "$1" -eq 1 ]; then echo 2; else echo "$1"; fi
+}
+
 # A field of LEN characters; the text X stands for itself.
 rec_field() {
     local text i code
     if [ "$1" = X ]; then text=X; else text=${kFill:0:$1}; fi
-    rec_add $((kAsciiType | ${#text}))
+    rec_add $((kAsciiType | $(rec_stored ${#text})))
     for ((i = 0; i < ${#text}; i++)); do
         printf -v code %d "'${text:i:1}"
         rec_add "$code"
     done
+    if [ ${#text} -eq 1 ]; then rec_add 0; fi
 }
 
 # End marker, zero pad leaving room for the checksum, length byte, checksum.
@@ -70,12 +77,12 @@ rec_make() {
 }
 
 # Blocks of one area in korrel's layout: fixed bytes, a type/length byte and
-# the characters of each field, end marker, checksum, whole blocks.
+# the data bytes of each field, end marker, checksum, whole blocks.
 rec_area_blocks() {
     local fixed=$1 n bytes
     shift
     bytes=$((fixed + 2))
-    for n in "$@"; do bytes=$((bytes + 1 + n)); done
+    for n in "$@"; do bytes=$((bytes + 1 + $(rec_stored "$n"))); done
     echo $(((bytes + kBlockSize - 1) / kBlockSize))
 }
 
@@ -92,8 +99,9 @@ rec_image_blocks() {
 #   rec_size                   device size in bytes
 #   rec_off_{c,b,p}            area offsets in blocks
 #   rec_len_{c,b,p}            area lengths in blocks (length bytes)
-#   rec_fields_{c,b,p}         field lengths, blank-separated, padded to the
-#                              area's korrel field count with zeros
+#   rec_fields_{c,b,p}         value lengths (up to a zero byte), blank-
+#                              separated, padded to the area's korrel field
+#                              count with zeros
 #   rec_marker_{c,b,p}         byte offset of each area's end marker
 #   rec_sums_ok                1 when the header and all area checksums hold
 #   rec_bsn                    the board serial number's text
@@ -121,7 +129,7 @@ rec_sum_ok() {
 # is a one-character field except in the custom field's place, the last one,
 # which it leaves empty as the end marker.
 rec_read_area() {
-    local a=$1 fixed=$2 count=$3 off start pos t lens=() octal
+    local a=$1 fixed=$2 count=$3 off start pos t lens=() octal value n
     off=rec_off_$a
     start=$((${!off} * kBlockSize))
     [ $((start + kBlockSize)) -le "$rec_size" ] || return 1
@@ -130,9 +138,11 @@ rec_read_area() {
     while [ ${#lens[@]} -lt "$count" ] && [ $pos -lt "$rec_size" ]; do
         t=${B[pos]}
         if [ ${#lens[@]} -eq $((count - 1)) ] && [ "$t" -eq $((kEndOfFields)) ]; then break; fi
-        lens+=($((t & kLengthMask)))
+        value=("${B[@]:pos+1:t & kLengthMask}")
+        for ((n = 0; n < ${#value[@]}; n++)); do [ "${value[n]}" -ne 0 ] || break; done
+        lens+=("$n")
         if [ "$a" = b ] && [ ${#lens[@]} -eq $((kBsnIndex + 1)) ]; then
-            printf -v octal '\\%03o' "${B[@]:pos+1:t & kLengthMask}"
+            printf -v octal '\\%03o' "${value[@]:0:n}"
             # shellcheck disable=SC2059
             printf -v rec_bsn "$octal"
         fi

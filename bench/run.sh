@@ -158,7 +158,7 @@ requests() {
     rec_make "$r/seven-63.bin" 512 "63 63 63" "63 63 X 63 0 0" "63 12 0 0 0 0 0 0"
     # The board's fields take all 256 bytes an area may have, before and
     # after the edit; again 64 blocks.
-    rec_make "$r/board-256.bin" 512 "0 0 0" "63 63 X 63 60 0" "63 63 63 22 0 0 0 0"
+    rec_make "$r/board-256.bin" 512 "0 0 0" "63 63 X 63 59 0" "63 63 63 22 0 0 0 0"
     # Every area full (3x63 / 3x63+61+2 empty / 3x63+59+4 empty): 93 blocks,
     # past the 64 that korrel reads, so korrel must refuse it.
     rec_make "$r/all-areas-full.bin" 744 "63 63 63" "63 63 63 61 0 0" "63 63 63 59 0 0 0 0"
