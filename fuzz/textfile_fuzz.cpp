@@ -13,11 +13,23 @@
 #include "textfile.h"
 #include "write.h"
 
+namespace {
+
+char gDir[] = "/tmp/korrel-fuzz-XXXXXX";
+
+void removeDir()
+{
+    if (unlink("fru.txt") != 0 || rmdir(gDir) != 0)
+        std::perror(gDir);
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::silenceStdout();
-    char dir[] = "/tmp/korrel-fuzz-XXXXXX";
-    fuzz::require(mkdtemp(dir) != nullptr && chdir(dir) == 0, "private working directory");
+    fuzz::require(mkdtemp(gDir) != nullptr && chdir(gDir) == 0, "private working directory");
+    std::atexit(removeDir);
     return 0;
 }
 
