@@ -63,8 +63,9 @@ console_texts() {
             printf '%s\n' "$text"
             continue
         fi
-        grep -rhoE "putFormat\(msg::$name, *k[A-Za-z0-9]+\)" "$src/src" |
-            sed -E 's/.*, *(k[A-Za-z0-9]+)\)$/\1/' | sort -u |
+        # putFormat(msg::kName, kFile), or a helper's (kFile, msg::kName).
+        grep -rhoE "putFormat\(msg::$name, *k[A-Za-z0-9]+\)|k[A-Za-z0-9]+, *msg::$name\)" "$src/src" |
+            sed -E 's/msg::k[A-Za-z0-9]+//' | grep -oE 'k[A-Za-z0-9]+' | sort -u |
             while read -r file_const; do
                 file=$(rest_part | constants | awk -F'\t' -v k="$file_const" '$1 == k { print $2 }')
                 [ -n "$file" ] && printf '%s\n' "${text//%s/$file}"

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "console.h"
+
 namespace korrel {
 
 FILE *createFile(const char *name)
@@ -29,6 +31,25 @@ bool finishFile(FILE *file)
 {
     bool ok = std::fflush(file) == 0 && !std::ferror(file);
     return std::fclose(file) == 0 && ok;
+}
+
+FILE *beginOutput(const char *name, const char *errorFormat)
+{
+    putFormat(msg::kWriteFile, name);
+    FILE *file = createFile(name);
+    if (file == nullptr)
+        putFormat(errorFormat, name);
+    return file;
+}
+
+bool endOutput(FILE *file, const char *name, const char *errorFormat)
+{
+    if (!finishFile(file)) {
+        putFormat(errorFormat, name);
+        return false;
+    }
+    putDone();
+    return true;
 }
 
 }  // namespace korrel

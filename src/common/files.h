@@ -13,4 +13,13 @@ FILE *createFile(const char *name);
 // Closes a file written with createFile; false when any write failed.
 bool finishFile(FILE *file);
 
+// Announces one of korrel's output files with "Write %s ~" and creates it;
+// prints errorFormat with the name and returns nullptr when it cannot.
+FILE *beginOutput(const char *name, const char *errorFormat);
+
+// Closes it and ends the progress line with " Done."; prints errorFormat
+// and returns false when any write failed, since a file cut short would
+// carry another record than the one built.
+bool endOutput(FILE *file, const char *name, const char *errorFormat);
+
 }  // namespace korrel

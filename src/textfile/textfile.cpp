@@ -52,21 +52,13 @@ bool parseLine(RunState &st, FILE *file, int field)
 
 bool writeFruText(RunState &st)
 {
-    putFormat(msg::kWriteFile, kTextFile);
-    FILE *file = createFile(kTextFile);
-    if (file == nullptr) {
-        putFormat(msg::kInputFile, kTextFile);
+    // The same message as for reading: the file is korrel's own either way.
+    FILE *file = beginOutput(kTextFile, msg::kInputFile);
+    if (file == nullptr)
         return false;
-    }
     for (int i = 0; i < kFieldCount; ++i)
         std::fprintf(file, "%s%s\n", fruname[i], st.fruvalue[i]);
-    // A short fru.txt would be read back as a different record.
-    if (!finishFile(file)) {
-        putFormat(msg::kInputFile, kTextFile);
-        return false;
-    }
-    putDone();
-    return true;
+    return endOutput(file, kTextFile, msg::kInputFile);
 }
 
 bool parseFruText(RunState &st)

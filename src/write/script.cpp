@@ -70,22 +70,13 @@ void run(const char *command)
 
 bool writeFruScript(RunState &st)
 {
-    putFormat(msg::kWriteFile, kScriptFile);
-    FILE *script = createFile(kScriptFile);
-    if (script == nullptr) {
-        putFormat(msg::kOutputFile, kScriptFile);
+    FILE *script = beginOutput(kScriptFile, msg::kOutputFile);
+    if (script == nullptr)
         return false;
-    }
     std::fputs(kScriptHead, script);
     for (int block = 0; block <= st.block; ++block)
         writeBlockLine(st, script, block);
-    // A script cut short would store part of the record.
-    if (!finishFile(script)) {
-        putFormat(msg::kOutputFile, kScriptFile);
-        return false;
-    }
-    putDone();
-    return true;
+    return endOutput(script, kScriptFile, msg::kOutputFile);
 }
 
 bool runFruScript(RunState &st)
