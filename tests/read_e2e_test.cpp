@@ -21,20 +21,6 @@ fru::Bytes productEndingIn(int last)
     return fru::moveArea(rec, 4, last - 1);  // an empty product area is two blocks
 }
 
-fru::Bytes withHeader(fru::Bytes rec, const char *header)
-{
-    fru::Bytes h = fru::parseHex(header);
-    std::copy(h.begin(), h.end(), rec.begin());
-    return rec;
-}
-
-fru::Bytes withBlock(fru::Bytes rec, int block, const char *bytes)
-{
-    fru::Bytes b = fru::parseHex(bytes);
-    std::copy(b.begin(), b.end(), rec.begin() + 8 * block);
-    return rec;
-}
-
 TEST(ReadE2E, NineBlockRecordReadsBlocks0To8)
 {
     e2e::Result r = e2e::run({{}, nineBlock()});
@@ -46,64 +32,6 @@ TEST(ReadE2E, NineBlockRecordReadsBlocks0To8)
     EXPECT_EQ(r.reads(), 9);
     EXPECT_EQ(r.out.substr(0, banner().size() + 26), banner() + "Read FRU from BMC ~ Done.\n");
 }
-
-// Every way the read can fail: the message follows the progress text on
-// its line, the run ends with status 1, and nothing is written anywhere.
-struct ReadFailure {
-    const char *name;
-    fru::Bytes device;
-    std::map<std::string, std::string> env;
-    std::string message;
-    int reads;
-    std::string path;
-};
-
-// Cases print by name in failure reports.
-void PrintTo(const ReadFailure &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
-const char *const kReadFailed = "Error!!!Read FRU Failed.";
-
-std::vector<ReadFailure> readFailures()
-{
-    fru::Bytes nine = nineBlock();
-    return {
-        // A count other than 08, or no line at all.  Every refused read,
-        // malformed answer and refused record shape is in tests/robust.
-        {"Count07", nine, {{"FRUSIM_READ_LINE", "0: 07 01 01 02 03 06 00 00"}}, kReadFailed, 1, ""},
-        {"Count18", nine, {{"FRUSIM_READ_LINE", "2: 18 01 01 17 c0 c0 c0 c1 e6"}}, kReadFailed, 3, ""},
-        {"Count00", nine, {{"FRUSIM_READ_LINE", "1: 00"}}, kReadFailed, 2, ""},
-        {"EmptyLine", nine, {{"FRUSIM_READ_LINE", "0:"}}, kReadFailed, 1, ""},
-        {"ReadCrossesDeviceEnd", e2e::goldenDevice("nine-block.hex", 68), {}, kReadFailed, 9, ""},
-        {"ChassisWithoutEnd", withBlock(nine, 2, "01 01 17 C0 C0 C0 C2 E6"), {},
-         "Error!!!Chassis Info no EoF.\n", 3, ""},
-        // The bound of 64 blocks cuts the product area off: rewriting it
-        // would lose its fields.
-        {"ProductBeyondReadBound", productEndingIn(64), {}, "Error!!!Product Info no EoF.\n", 64, ""},
-        {"ChassisAtBlock1WithInternalUse", withHeader(nine, "01 01 01 03 06 00 00 F4"), {},
-         "Error!!!Common Header Invalid.\n", 1, ""},
-    };
-}
-
-class ReadFailureTest : public testing::TestWithParam<ReadFailure> {};
-
-TEST_P(ReadFailureTest, EndsBeforeAnythingIsWritten)
-{
-    const ReadFailure &c = GetParam();
-    e2e::Run run{{"BSN", "NEW"}, c.device, c.env, c.path};
-    e2e::Result r = e2e::run(run);
-    EXPECT_EQ(r.out, banner() + "Read FRU from BMC ~" + c.message);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.files.empty());
-    EXPECT_EQ(r.reads(), c.reads);
-    EXPECT_EQ(r.writes(), 0);
-    EXPECT_EQ(r.device, c.device);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, ReadFailureTest, testing::ValuesIn(readFailures()),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 // Records laid out otherwise than korrel's own are read whole: rewritten in
 // korrel's layout, they hold the same values.

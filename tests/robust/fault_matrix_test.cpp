@@ -84,11 +84,15 @@ TEST(FaultMatrix, EveryRefusedReadEndsTheRunUntouched)
     robust::report("refused_reads_injected", reads);
 }
 
-// Answers whose count reads 08 without eight two-digit hex bytes behind it,
-// one shape after another at every read.
+// Answers with another count, no line at all, or a count of 08 without
+// eight two-digit hex bytes behind it, one shape after another at every read.
 TEST(FaultMatrix, EveryMalformedAnswerEndsTheRunUntouched)
 {
     const char *const shapes[] = {
+        " 07 01 02 03 04 05 06 07",       // counts other than 08
+        " 18 01 02 03 04 05 06 07 08",
+        " 00",
+        "",                               // an empty line
         " 08",
         " 08 01 02 03 04 05 06 07",       // seven bytes
         " 08 01 02 03 04 05 06 07 8",     // the last byte one digit

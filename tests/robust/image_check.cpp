@@ -80,30 +80,31 @@ const char *readImage(const uint8_t *rec, size_t size, Image *out)
 {
     if (size < 2 * kBlock || !sumsToZero(rec, kBlock) || rec[0] != kVersion)
         return "common header";
-    if (rec[1] != 1 || rec[2] != 2 || rec[5] != 0 || rec[6] != 0)
+    if (rec[1] != 1 || rec[5] != 0 || rec[6] != 0)
         return "header offsets";
     if (rec[kBlock] != kVersion || !sumsToZero(rec + kBlock, kBlock))
         return "internal use block";
-    const char *why = nullptr;
-    out->chassis = 2;
-    int chassisBlocks = readArea(rec, size, out->chassis, kChassis, out, &why);
-    if (chassisBlocks == 0)
-        return why;
-    out->board = out->chassis + chassisBlocks;
-    if (rec[3] != out->board)
-        return "board offset";
-    int boardBlocks = readArea(rec, size, out->board, kBoard, out, &why);
-    if (boardBlocks == 0)
-        return why;
+    // The three areas back to back from block 2, each where the header says.
+    struct Step {
+        const AreaShape &shape;
+        int headerByte;
+        int *offset;
+    } const steps[] = {
+        {kChassis, 2, &out->chassis}, {kBoard, 3, &out->board}, {kProduct, 4, &out->product}};
+    int at = 2;
+    for (const Step &step : steps) {
+        if (rec[step.headerByte] != at)
+            return "area offset";
+        *step.offset = at;
+        const char *why = nullptr;
+        int blocks = readArea(rec, size, at, step.shape, out, &why);
+        if (blocks == 0)
+            return why;
+        at += blocks;
+    }
     for (int i = 0; i < 3; ++i)
         out->date[i] = rec[out->board * kBlock + 3 + i];
-    out->product = out->board + boardBlocks;
-    if (rec[4] != out->product)
-        return "product offset";
-    int productBlocks = readArea(rec, size, out->product, kProduct, out, &why);
-    if (productBlocks == 0)
-        return why;
-    out->lastBlock = out->product + productBlocks - 1;
+    out->lastBlock = at - 1;
     return nullptr;
 }
 
