@@ -171,9 +171,10 @@ void printResponse(const unsigned char *bytes, int n) {
   printf("\n");
 }
 
-int serveInfo(const Request &rq, long size) {
+int serveInfo(const Request &rq, long size, long index) {
   if (rq.ndata < 1) return refuse(rq, kBadLength);
   if (rq.data[0] != kFruDeviceId) return refuse(rq, kInvalidField);
+  if (faultTargets("FRUSIM_FAIL_INFO", index, nullptr)) return refuse(rq, kInjected);
   // Size LSB first, then the access byte: 0, the device is addressed in bytes.
   const unsigned char answer[] = {static_cast<unsigned char>(size & 0xFF),
                                   static_cast<unsigned char>((size >> 8) & 0xFF), 0};
@@ -244,7 +245,8 @@ bool faultsValid(const char *logPath) {
     const char *name;
     Shape shape;
   };
-  static const FaultVar kFaultVars[] = {{"FRUSIM_FAIL_READ", kIndex},
+  static const FaultVar kFaultVars[] = {{"FRUSIM_FAIL_INFO", kIndex},
+                                        {"FRUSIM_FAIL_READ", kIndex},
                                         {"FRUSIM_FAIL_WRITE", kIndex},
                                         {"FRUSIM_READ_LINE", kIndexText},
                                         {"FRUSIM_WRITE_COUNT", kIndexHex}};
@@ -285,7 +287,7 @@ int serve(const Request &rq, const char *logPath) {
     fprintf(stderr, "ipmitool: cannot size FRUSIM_IMAGE %s\n", imagePath);
     status = 1;
   } else if (kind == kInfoRequest) {
-    status = serveInfo(rq, size);
+    status = serveInfo(rq, size, index);
   } else if (kind == kReadRequest) {
     status = serveRead(rq, dev, size, index);
   } else if (kind == kWriteRequest) {

@@ -38,6 +38,12 @@ constexpr const char *kOnlyBsnDate =
 // Failures.  Those marked "exact" are written with nothing added.
 constexpr const char *kReadFailed = "Error!!!Read FRU Failed.";  // exact
 constexpr const char *kBadHeader = "Error!!!Common Header Invalid.";
+constexpr const char *kNoBoard = "Error!!!Board Info missing.";
+constexpr const char *kNoProduct = "Error!!!Product Info missing.";
+constexpr const char *kMultiRecord = "Error!!!MultiRecord Info cannot be kept.";
+constexpr const char *kInternalUse = "Error!!!Internal Use Info cannot be kept.";
+constexpr const char *kValueNotKept = "Error!!!%s Value cannot be kept.\n";  // exact
+constexpr const char *kDeviceTooSmall = "Error!!!FRU Device too small.";
 constexpr const char *kDataTooLong = "Error!!!Data too long.";
 constexpr const char *kUnknownCommand = "\nError!!!unknown command.\n";
 constexpr const char *kInputFile = "Input File %s Error!!!\n";          // exact

@@ -20,6 +20,11 @@ constexpr int kBoardSerialField = 6;
 // 8-bit text of length 1 anywhere else) ends an area's fields.
 constexpr uint8_t kLengthMask = 0x3F;
 constexpr uint8_t kEndOfFields = 0xC1;
+// The two type bits above the length: 11b is 8-bit text (ASCII + Latin 1, or
+// 16-bit Unicode where the area's language is not English); 00b binary, 01b
+// BCD plus and 10b 6-bit packed ASCII.  korrel writes what it edits as text.
+constexpr uint8_t kTypeMask = 0xC0;
+constexpr uint8_t kText = 0xC0;
 
 enum class Area { chassis, board, product };
 
@@ -55,13 +60,16 @@ struct AreaDef {
     int fixedBytes;      // behind version and length: type or language (+ date)
     int firstTypeLength; // data byte of the first type/length field in its first block
     bool hasDate;        // the board's MFG date sits in data bytes 3 to 5
+    // Data byte 2 for a record that lacks the area: chassis type 23 (Rack
+    // Mount Chassis in the SMBIOS enumeration), language code 0 (English).
+    uint8_t defaultCode;
     const char *noEndMessage;
 };
 
 constexpr AreaDef kAreas[] = {
-    {Area::chassis, 0, 3, 1, 3, false, "Error!!!Chassis Info no EoF."},
-    {Area::board, 4, 6, 4, 6, true, "Error!!!Board Info no EoF."},
-    {Area::product, 10, 8, 1, 3, false, "Error!!!Product Info no EoF."},
+    {Area::chassis, 0, 3, 1, 3, false, 0x17, "Error!!!Chassis Info no EoF."},
+    {Area::board, 4, 6, 4, 6, true, 0x00, "Error!!!Board Info no EoF."},
+    {Area::product, 10, 8, 1, 3, false, 0x00, "Error!!!Product Info no EoF."},
 };
 static_assert(sizeof kAreas / sizeof kAreas[0] == 3, "chassis, board, product");
 static_assert(kAreas[0].fieldCount + kAreas[1].fieldCount + kAreas[2].fieldCount ==

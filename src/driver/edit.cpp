@@ -27,6 +27,7 @@ bool setField(RunState &st, const char *key, const char *value)
     }
     std::memset(st.fruvalue[field], 0, kValueSlot);
     std::strcpy(st.fruvalue[field], value);
+    st.keep.type[lengthIndex(field)] = kText;  // what the command line gives is text
     putDone();
     return true;
 }
@@ -35,9 +36,12 @@ bool setField(RunState &st, const char *key, const char *value)
 // and the encoder stores a fixed manufacturing date.
 void keepOnlyBoardSerial(RunState &st)
 {
-    for (int f = 0; f < kFieldCount; ++f)
-        if (f != kDateField && f != kBoardSerialField)
-            std::memset(st.fruvalue[f], 0, kValueSlot);
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (f == kDateField || f == kBoardSerialField)
+            continue;
+        std::memset(st.fruvalue[f], 0, kValueSlot);
+        st.keep.type[lengthIndex(f)] = kText;
+    }
     g_only_BSN = 1;
 }
 

@@ -19,6 +19,7 @@ int main(int argc, char **argv)
     startFruImage(st);
     if (!parseFruText(st) ||
         !buildFruImage(st) ||
+        !deviceHoldsImage(st) ||
         !writeFruScript(st) ||
         !runFruScript(st))
         return 1;

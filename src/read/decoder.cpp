@@ -65,6 +65,7 @@ void takeTypeLength(RunState &st, const char *response, int field)
         return;
     }
     rd.length[lengthIndex(field)] = b & kLengthMask;
+    st.keep.type[lengthIndex(field)] = b & kTypeMask;
     ++rd.cursor;
 }
 
@@ -88,6 +89,8 @@ bool areaStep(RunState &st, const AreaDef &area, int block, const char *response
 {
     FruReadState &rd = st.rd;
     if (block == areaOffset(st.layout, area.area) && !rd.taken[area.firstField]) {
+        // The chassis type or the language code, written back as read.
+        st.keep.areaCode[static_cast<int>(area.area)] = dataByte(response, 2);
         if (area.hasDate)
             takeDate(st, response);
         rd.cursor = area.firstTypeLength;
@@ -117,15 +120,6 @@ bool areaStep(RunState &st, const AreaDef &area, int block, const char *response
 }
 
 }  // namespace
-
-bool headerIsSound(const FruLayout &layout)
-{
-    // Block 1 belongs to the internal use area whenever its offset is set.
-    int first = layout.internalUse != 0 ? 2 : 1;
-    if (layout.board < first || layout.product <= layout.board)
-        return false;
-    return layout.chassis == 0 || (layout.chassis >= first && layout.chassis < layout.board);
-}
 
 bool decodeFruBlock(RunState &st, int block, const char *response)
 {

@@ -6,8 +6,6 @@
 
 namespace korrel {
 
-constexpr int kReadBlocks = 64;  // the read covers the first 512 bytes of the device
-
 // A response line reads " 08 b0 b1 ... b7": the count at positions 1 and 2,
 // data byte k at positions 3k+4 and 3k+5.
 constexpr int kCountPos = 1;
@@ -29,10 +27,12 @@ bool runReadCommand(const char *command, char *response, int size);
 // True when a response line carries the count 08 and eight hex data bytes.
 bool responseIsSound(const char *response);
 
-// True when the header's offsets describe areas the decoder can walk:
-// chassis (or none), board and product in ascending order behind the header
-// and the internal use block.
-bool headerIsSound(const FruLayout &layout);
+// True when the new image fits the device.  The blocks read are known to
+// exist; for an image that goes past them the device is asked its size, and
+// one that cannot tell counts as too small, since a write stopped at the
+// device's end would leave a new header over a cut-off record.  Prints its
+// message when it returns false.
+bool deviceHoldsImage(RunState &st);
 
 // Decodes one block of the record; the cursor is at data byte 0.  Returns
 // false after printing the area's message when an area lacks its end marker.

@@ -11,16 +11,86 @@ namespace {
 
 constexpr const char *kReadRequest = "ipmitool raw 0x0A 0x11 0x00";
 
-// Block 0 is the common header; data bytes 1 to 4 give the area offsets.
+// Block 0 is the common header; data bytes 1 to 5 give the area offsets.
 void takeHeader(const char *response, FruLayout &layout)
 {
     int *offsets[] = {&layout.internalUse, &layout.chassis, &layout.board,
-                      &layout.product};
-    for (int i = 0; i < 4; ++i) {
+                      &layout.product, &layout.multiRecord};
+    for (int i = 0; i < 5; ++i) {
         uint8_t b;
         str2byte(response + dataPos(i + 1), &b);
         *offsets[i] = b;
     }
+}
+
+int firstInfoArea(const FruLayout &layout)
+{
+    return layout.chassis != 0 ? layout.chassis : layout.board;
+}
+
+// Chassis (or none), board and product in ascending order behind the
+// header, and an internal use area that shares a block with none of them.
+bool headerIsSound(const FruLayout &l)
+{
+    if (l.product <= l.board || (l.chassis != 0 && l.chassis >= l.board))
+        return false;
+    return l.internalUse == 0 ||
+           (l.internalUse != l.chassis && l.internalUse != l.board && l.internalUse != l.product);
+}
+
+// The message for a header whose record korrel cannot rewrite whole, or
+// nullptr.  A multirecord area lies behind the product area, which the read
+// never fetches, and only the blocks before the first info area are read
+// whole, so neither could be written back.
+const char *headerRefusal(const FruLayout &layout)
+{
+    if (layout.board == 0)
+        return msg::kNoBoard;
+    if (layout.product == 0)
+        return msg::kNoProduct;
+    if (!headerIsSound(layout))
+        return msg::kBadHeader;
+    if (layout.multiRecord != 0)
+        return msg::kMultiRecord;
+    if (layout.internalUse > firstInfoArea(layout))
+        return msg::kInternalUse;
+    return nullptr;
+}
+
+bool inInternalUse(const FruLayout &layout, int block)
+{
+    return layout.internalUse != 0 && layout.internalUse <= block &&
+           block < firstInfoArea(layout);
+}
+
+// The internal use area is written back byte for byte.
+void keepInternalUse(RunState &st, int block)
+{
+    int at = (block - st.layout.internalUse) * kBlockSize;
+    for (int k = 0; k < kBlockSize; ++k)
+        str2byte(st.response + dataPos(k), &st.keep.internalUse[at + k]);
+    st.keep.internalUseBlocks = block - st.layout.internalUse + 1;
+}
+
+// fru.txt carries a value as one line of text that ends at its first NUL:
+// a newline, a NUL inside 8-bit text (16-bit Unicode, most likely) or a NUL
+// in any other type would come back changed.  Zeros that only pad 8-bit
+// text are dropped harmlessly.  Returns the first such field, or -1.
+int fieldNotCarried(const RunState &st)
+{
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (f == kDateField)
+            continue;
+        const char *value = st.fruvalue[f];
+        bool text = st.keep.type[lengthIndex(f)] == kText;
+        bool padding = false;
+        for (int i = 0; i < st.rd.fill[lengthIndex(f)]; ++i) {
+            if (value[i] == '\n' || (value[i] == 0 && !text) || (value[i] != 0 && padding))
+                return f;
+            padding = padding || value[i] == 0;
+        }
+    }
+    return -1;
 }
 
 bool requestBlock(RunState &st, int block)
@@ -55,13 +125,27 @@ bool responseIsSound(const char *response)
     return true;
 }
 
+// Once the product area's end is seen, every value must survive the trip
+// through fru.txt.
+bool finishRead(RunState &st, int blocks)
+{
+    st.keep.blocksRead = blocks;
+    int field = fieldNotCarried(st);
+    if (field >= 0)
+        putFormat(msg::kValueNotKept, kFields[field].key);
+    return field < 0;
+}
+
 bool readFruFromBmc(RunState &st)
 {
     putText(msg::kReadFru);
     st.layout = FruLayout{};
     std::memset(st.fruvalue, 0, sizeof st.fruvalue);
+    resetKeep(st.keep);
     for (int block = 0; block < kReadBlocks; ++block) {
         if (st.rd.finished) {
+            if (!finishRead(st, block))
+                return false;
             putDone();
             return true;
         }
@@ -71,16 +155,17 @@ bool readFruFromBmc(RunState &st)
         }
         if (block == 0) {
             takeHeader(st.response, st.layout);
-            if (!headerIsSound(st.layout)) {
-                putLine(msg::kBadHeader);
+            const char *refusal = headerRefusal(st.layout);
+            if (refusal != nullptr) {
+                putLine(refusal);
                 return false;
             }
             continue;
         }
-        // A non-zero internal use offset means block 1 is the internal use
-        // area; it must read well but holds nothing korrel edits.
-        if (block == 1 && st.layout.internalUse != 0)
+        if (inInternalUse(st.layout, block)) {
+            keepInternalUse(st, block);
             continue;
+        }
         st.rd.cursor = 0;
         if (!decodeFruBlock(st, block, st.response))
             return false;
@@ -91,7 +176,7 @@ bool readFruFromBmc(RunState &st)
         putLine(areaDef(Area::product).noEndMessage);
         return false;
     }
-    return true;
+    return finishRead(st, kReadBlocks);
 }
 
 }  // namespace korrel

@@ -9,11 +9,9 @@ namespace korrel {
 namespace {
 
 constexpr uint8_t kFormatVersion = 0x01;
-constexpr uint8_t kText = 0xC0;  // type code 11b: 8-bit ASCII + Latin 1
-constexpr uint8_t kRackMountChassis = 0x17;
-constexpr uint8_t kEnglish = 0x00;
 
-// Internal use area: version 1 and a few fixed bytes; the checksum is added.
+// Internal use area of a record that had none: version 1 and a few fixed
+// bytes; the checksum is added.
 constexpr uint8_t kInternalUse[kBlockSize - 1] = {0x01, 0x00, 0x01, 0x04, 0x00, 0x00, 0x03};
 
 // ONLY_BSN stores 2019-03-01 01:00 UTC, least significant byte first.
@@ -47,20 +45,22 @@ void takeLengths(RunState &st)
     }
 }
 
-// Each field is its type/length byte and the value without its newline.
-// The storage format reserves the length 1 of 8-bit text, since C1 ends an
-// area's fields: a one-character value gets a NUL behind it, which decoders
-// show as the character alone and which korrel itself reads back as such.
+// Each field is its type/length byte, with the type it was read with, and
+// the value without its newline.  The storage format reserves the length 1
+// of 8-bit text, since C1 ends an area's fields: a one-character text gets a
+// NUL behind it, which decoders show as the character alone and which
+// korrel itself reads back as such.
 bool appendFields(RunState &st, const AreaDef &area)
 {
     std::memset(st.areastream, 0, sizeof st.areastream);
     st.streamCount = 0;
     for (int f = area.firstField; f < area.firstField + area.fieldCount; ++f) {
+        uint8_t type = st.keep.type[lengthIndex(f)];
         int chars = st.rd.length[lengthIndex(f)] - 1;
-        int stored = chars == 1 ? 2 : chars;
+        int stored = type == kText && chars == 1 ? 2 : chars;
         if (st.streamCount + 1 + stored > kAreaStreamSize)
             return false;
-        st.areastream[st.streamCount++] = static_cast<uint8_t>(kText | stored);
+        st.areastream[st.streamCount++] = static_cast<uint8_t>(type | stored);
         std::memcpy(st.areastream + st.streamCount, st.fruvalue[f], chars);
         st.streamCount += stored;  // the pad byte is already zero
     }
@@ -81,9 +81,15 @@ void startFruImage(RunState &st)
     st.fruimage[0] = kFormatVersion;
     st.block = 1;
     st.layout.internalUse = 1;
-    std::memcpy(blockAt(st, 1), kInternalUse, sizeof kInternalUse);
-    closeBlocks(st, 1, 1);
-    st.block = 2;
+    int kept = st.keep.internalUseBlocks;
+    if (kept > 0) {
+        std::memcpy(blockAt(st, 1), st.keep.internalUse, kept * kBlockSize);
+    } else {
+        kept = 1;
+        std::memcpy(blockAt(st, 1), kInternalUse, sizeof kInternalUse);
+        closeBlocks(st, 1, 1);
+    }
+    st.block = static_cast<uint8_t>(1 + kept);
 }
 
 int buildFruArea(RunState &st, const uint8_t *fixed, const AreaDef &area)
@@ -108,10 +114,11 @@ int buildFruArea(RunState &st, const uint8_t *fixed, const AreaDef &area)
 bool buildFruImage(RunState &st)
 {
     takeLengths(st);
-    const uint8_t chassisFixed[] = {kRackMountChassis};
-    const uint8_t productFixed[] = {kEnglish};
+    const uint8_t *code = st.keep.areaCode;
+    const uint8_t chassisFixed[] = {code[0]};
+    const uint8_t productFixed[] = {code[2]};
     DTstr2byte(st.fruvalue[kDateField], st.mfgDate);
-    uint8_t boardFixed[] = {kEnglish, st.mfgDate[2], st.mfgDate[1], st.mfgDate[0]};
+    uint8_t boardFixed[] = {code[1], st.mfgDate[2], st.mfgDate[1], st.mfgDate[0]};
     if (g_only_BSN)
         std::memcpy(boardFixed + 1, kOnlyBsnDate, sizeof kOnlyBsnDate);
 

@@ -7,7 +7,7 @@
 namespace korrel {
 
 // Clears the run state and begins the image: the header's version byte and
-// the fixed internal use block.
+// the internal use area, as it was read or else korrel's fixed block.
 void startFruImage(RunState &st);
 
 // Encodes the chassis, board and product areas from the stored texts and

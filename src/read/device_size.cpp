@@ -1,0 +1,48 @@
+#include <cstring>
+
+#include "console.h"
+#include "hex.h"
+#include "read.h"
+
+namespace korrel {
+
+namespace {
+
+// Get FRU Inventory Area Info; ipmitool prints its answer as " LL MM AA":
+// the device's size in bytes, least significant byte first, then the
+// access byte.
+constexpr const char *kSizeRequest = "ipmitool raw 0x0A 0x10 0x00\n";
+constexpr int kSizeLsbPos = 1;
+constexpr int kSizeMsbPos = 4;
+
+// The device's size in bytes, or -1 when it does not tell.
+int askDeviceSize(RunState &st)
+{
+    char *line = st.response;
+    std::memset(line, 0, sizeof st.response);
+    if (!runReadCommand(kSizeRequest, line, sizeof st.response))
+        return -1;
+    if (std::memchr(line, '\0', kSizeMsbPos + 2) != nullptr || line[0] != ' ' ||
+        line[kSizeMsbPos - 1] != ' ' || !isHexPair(line + kSizeLsbPos) ||
+        !isHexPair(line + kSizeMsbPos))
+        return -1;
+    uint8_t lsb, msb;
+    str2byte(line + kSizeLsbPos, &lsb);
+    str2byte(line + kSizeMsbPos, &msb);
+    return lsb + 256 * msb;
+}
+
+}  // namespace
+
+bool deviceHoldsImage(RunState &st)
+{
+    int blocks = st.block + 1;
+    if (blocks <= st.keep.blocksRead)
+        return true;
+    if (askDeviceSize(st) >= blocks * kBlockSize)
+        return true;
+    putLine(msg::kDeviceTooSmall);
+    return false;
+}
+
+}  // namespace korrel
