@@ -4,26 +4,46 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "console.h"
 
 namespace korrel {
 
-FILE *createFile(const char *name)
+namespace {
+
+bool isSame(const struct stat &sb, const FileId &id)
 {
-    int fd = open(name, O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    return S_ISREG(sb.st_mode) && sb.st_nlink == 1 && sb.st_dev == id.dev &&
+           sb.st_ino == id.ino;
+}
+
+}  // namespace
+
+bool workDirIsSafe()
+{
+    struct stat sb;
+    if (stat(".", &sb) == 0 &&
+        ((sb.st_mode & (S_IWGRP | S_IWOTH)) == 0 || (sb.st_mode & S_ISVTX) != 0))
+        return true;
+    putLine(msg::kSharedDir);
+    return false;
+}
+
+FILE *createFile(const char *name, FileId &id)
+{
+    if (unlink(name) != 0 && errno != ENOENT)
+        return nullptr;
+    int fd = open(name, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return nullptr;
-    // Emptied only once it is known to be a plain file of its own: not a
-    // device or FIFO, and not a hard link to some other file.
     struct stat sb;
-    if (fstat(fd, &sb) != 0 || !S_ISREG(sb.st_mode) || sb.st_nlink != 1 ||
-        ftruncate(fd, 0) != 0) {
+    FILE *file = fstat(fd, &sb) == 0 ? fdopen(fd, "w+") : nullptr;
+    if (file == nullptr) {
         close(fd);
         return nullptr;
     }
-    FILE *file = fdopen(fd, "w+");
-    if (file == nullptr)
-        close(fd);
+    id = FileId{sb.st_dev, sb.st_ino};
     return file;
 }
 
@@ -33,10 +53,29 @@ bool finishFile(FILE *file)
     return std::fclose(file) == 0 && ok;
 }
 
-FILE *beginOutput(const char *name, const char *errorFormat)
+bool isOwnFile(const char *name, const FileId &id)
+{
+    struct stat sb;
+    return lstat(name, &sb) == 0 && isSame(sb, id);
+}
+
+FILE *openOwnFile(const char *name, const FileId &id)
+{
+    // Not blocking: a FIFO swapped in must not hang the run before the check.
+    int fd = open(name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat sb;
+    FILE *file = fstat(fd, &sb) == 0 && isSame(sb, id) ? fdopen(fd, "r") : nullptr;
+    if (file == nullptr)
+        close(fd);
+    return file;
+}
+
+FILE *beginOutput(const char *name, FileId &id, const char *errorFormat)
 {
     putFormat(msg::kWriteFile, name);
-    FILE *file = createFile(name);
+    FILE *file = createFile(name, id);
     if (file == nullptr)
         putFormat(errorFormat, name);
     return file;

@@ -1,6 +1,7 @@
 // korrel: edits the FRU record of the BMC's FRU device 0.  One run reads the
 // whole record, applies one edit, and writes the whole record back.
 #include "driver.h"
+#include "files.h"
 #include "read.h"
 #include "textfile.h"
 #include "write.h"
@@ -12,7 +13,8 @@ int main(int argc, char **argv)
     static RunState st;  // zeroed, and owned here for the whole run
 
     printBanner();
-    if (!readFruFromBmc(st) ||
+    if (!workDirIsSafe() ||
+        !readFruFromBmc(st) ||
         !applyUserCommand(st, argc, argv) ||
         !writeFruText(st))
         return 1;

@@ -53,7 +53,7 @@ bool parseLine(RunState &st, FILE *file, int field)
 bool writeFruText(RunState &st)
 {
     // The same message as for reading: the file is korrel's own either way.
-    FILE *file = beginOutput(kTextFile, msg::kInputFile);
+    FILE *file = beginOutput(kTextFile, st.textFile, msg::kInputFile);
     if (file == nullptr)
         return false;
     for (int i = 0; i < kFieldCount; ++i)
@@ -64,7 +64,8 @@ bool writeFruText(RunState &st)
 bool parseFruText(RunState &st)
 {
     putFormat(msg::kParseFile, kTextFile);
-    FILE *file = std::fopen(kTextFile, "r");
+    // Read back only if it still is the file written.
+    FILE *file = openOwnFile(kTextFile, st.textFile);
     if (file == nullptr) {
         putFormat(msg::kInputFile, kTextFile);
         return false;

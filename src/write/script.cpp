@@ -40,9 +40,9 @@ void writeBlockLine(RunState &st, FILE *script, int block)
 // The script's output is the echo line and one count per block written.
 // Anything else, a missing line or a short count, means the record on the
 // BMC is not the one built.
-bool writesConfirmed(int blocks)
+bool writesConfirmed(const RunState &st, int blocks)
 {
-    FILE *out = std::fopen(kOutputFile, "r");
+    FILE *out = openOwnFile(kOutputFile, st.outputFile);
     if (out == nullptr)
         return false;
     char line[64];
@@ -66,11 +66,31 @@ void run(const char *command)
     (void)status;
 }
 
+// Before each use of a scratch file by name: is it still korrel's own?
+bool stillOwn(const char *name, const FileId &id)
+{
+    if (isOwnFile(name, id))
+        return true;
+    putFormat(msg::kOutputFile, name);
+    return false;
+}
+
+// out.txt is made by korrel, not by the shell's redirection, so that the
+// script's output cannot be sent through a link planted under its name.
+bool createOutput(RunState &st)
+{
+    FILE *out = createFile(kOutputFile, st.outputFile);
+    if (out != nullptr && finishFile(out))
+        return true;
+    putFormat(msg::kOutputFile, kOutputFile);
+    return false;
+}
+
 }  // namespace
 
 bool writeFruScript(RunState &st)
 {
-    FILE *script = beginOutput(kScriptFile, msg::kOutputFile);
+    FILE *script = beginOutput(kScriptFile, st.scriptFile, msg::kOutputFile);
     if (script == nullptr)
         return false;
     std::fputs(kScriptHead, script);
@@ -82,10 +102,13 @@ bool writeFruScript(RunState &st)
 bool runFruScript(RunState &st)
 {
     putFormat(msg::kExecute, kScriptFile);
+    if (!createOutput(st) || !stillOwn(kScriptFile, st.scriptFile))
+        return false;
     run("chmod 755 fru.sh");
-    run("rm -rf out.txt");
+    if (!stillOwn(kScriptFile, st.scriptFile) || !stillOwn(kOutputFile, st.outputFile))
+        return false;
     int status = std::system(kRunScript);
-    if (status != 0 || !writesConfirmed(st.block + 1)) {
+    if (status != 0 || !writesConfirmed(st, st.block + 1)) {
         // fru.sh, fru.txt and out.txt stay for the diagnosis.
         putLine(msg::kWriteFailed);
         return false;
