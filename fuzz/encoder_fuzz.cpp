@@ -1,35 +1,46 @@
-// The encoder fed arbitrary stored texts.  Input: one byte whose low bit
-// selects ONLY_BSN, then for each of the 18 fields a length byte (taken
-// modulo 65) and that many bytes of text; a text stops at its first NUL, as
-// a stored text would.
-#include <cstddef>
-#include <cstdint>
+// The encoder fed arbitrary stored texts, types, area codes and internal use
+// areas: the image must be built exactly when each area's fields fit the
+// staging buffer, and then hold them.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdio>
 #include <cstring>
 
-#include "fuzz_checks.h"
+#include "pipeline.h"
 #include "write.h"
+
+using namespace korrel;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzz::silenceStdout();
-    return 0;
+    return std::freopen("/dev/null", "w", stdout) == nullptr;  // korrel's console
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static korrel::RunState st;
-    std::memset(&st, 0, sizeof st);
-    size_t at = 0;
-    korrel::g_only_BSN = size > 0 ? data[at++] & 1 : 0;
-    korrel::startFruImage(st);
-    constexpr size_t kLongestText = korrel::kValueSlot - 1;
-    for (int f = 0; f < korrel::kFieldCount && at < size; ++f) {
-        size_t length = data[at++] % (kLongestText + 1);
-        if (length > size - at)
-            length = size - at;
-        std::memcpy(st.fruvalue[f], data + at, length);
-        at += length;
+    static RunState st;
+    st = RunState{};
+    resetKeep(st.keep);
+    FuzzedDataProvider in(data, size);
+    g_only_BSN = in.ConsumeBool();
+    st.keep.internalUseBlocks = in.ConsumeIntegralInRange(0, 3);
+    in.ConsumeData(st.keep.internalUse, st.keep.internalUseBlocks * kBlockSize);
+    in.ConsumeData(st.keep.areaCode, 3);
+    startFruImage(st);
+    int staged[3] = {};
+    for (int f = 0; f < kFieldCount; ++f) {
+        std::string text = in.ConsumeRandomLengthString(kValueSlot - 1);
+        std::strncpy(st.fruvalue[f], text.c_str(), kValueSlot - 1);  // a text ends at its first NUL
+        if (f == kDateField)
+            continue;
+        uint8_t type = st.keep.type[lengthIndex(f)] = in.ConsumeIntegral<uint8_t>() & kTypeMask;
+        int chars = std::strlen(st.fruvalue[f]) > 0 ? static_cast<int>(std::strlen(st.fruvalue[f])) - 1 : 0;
+        staged[static_cast<int>(kFields[f].area)] += 1 + (type == kText && chars == 1 ? 2 : chars);
     }
-    fuzz::requireImage(st, korrel::buildFruImage(st), korrel::g_only_BSN != 0);
+    bool fits = staged[0] <= kAreaStreamSize && staged[1] <= kAreaStreamSize && staged[2] <= kAreaStreamSize;
+    if (buildFruImage(st) != fits)
+        pipeline::require("built exactly when the areas fit");
+    if (fits)
+        pipeline::require(pipeline::imageHolds(st));
     return 0;
 }

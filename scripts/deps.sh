@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev)
 if [ "${1-build}" = test ]; then
-    packages+=(ipmitool openipmi freeipmi-tools groff-base clang libclang-rt-14-dev)
+    packages+=(ipmitool openipmi freeipmi-tools groff-base clang libclang-rt-dev gdb)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -10,7 +10,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 targets=(read textfile encoder)
 
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DKORREL_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DKORREL_FUZZ=ON >/dev/null
 cmake --build build-fuzz --target fuzzers -j"$(nproc)" >/dev/null
 mkdir -p build-fuzz/artifacts
 

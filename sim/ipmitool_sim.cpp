@@ -1,12 +1,11 @@
 // Stand-in for `ipmitool raw` talking to a BMC, reduced to what korrel uses:
 // Read and Write FRU Data (and Get FRU Inventory Area Info) on FRU device 0,
 // whose bytes live in the file named by FRUSIM_IMAGE (the device is exactly
-// as large as the file). Its answers, refusals included, are those of the
-// real ipmitool talking to OpenIPMI's ipmi_sim; tests/realbmc/standin.sh
-// sends both the same requests and compares. Requests can
-// be logged to FRUSIM_LOG, and because each run is a fresh process, the log is
-// also what lets a test pick "the k-th read" or "the k-th write" of a korrel
-// run and make it fail or answer oddly.
+// as large as the file). Its answers, refusals included, are those the real
+// ipmitool prints talking to OpenIPMI's ipmi_sim. Requests can be logged to
+// FRUSIM_LOG, and because each run is a fresh process, the log is also what
+// lets a test pick "the k-th read" or "the k-th write" of a korrel run and
+// make it fail or answer oddly.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

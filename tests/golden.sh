@@ -1,0 +1,90 @@
+#!/bin/bash
+# Golden runs of the real korrel against the stand-in BMC, in the manner of
+# a regress script: each table in tests/golden holds cases of the form
+#
+#   === what the case shows
+#   device: RECORD [SIZE]      tests/records/RECORD.hex, or "sample"
+#   patch: OFFSET HEX...       bytes put into the device before the run
+#   run: SHELL LINE            run in a fresh working directory
+#   ...the transcript the run gave...
+#
+# The runner runs every case again, writes the table anew with the fresh
+# transcripts and diffs it with the committed one.  UPDATE=1 keeps the new
+# one, for a change meant to alter the transcripts; review its diff.
+#
+#   golden.sh KORREL SIMDIR TABLE...
+set -u
+korrel_bin=$(realpath "$1") sim=$(realpath "$2")
+shift 2
+here=$(cd "$(dirname "$0")" && pwd)
+unset "${!FRUSIM_@}"
+status=0
+
+bytes() { printf '%b' "$(sed 's/#.*//' | tr -cd '0-9a-fA-F' | sed 's/../\\x&/g')"; }
+
+# Runs of reads and of writes of consecutive blocks from block 0 on, each in
+# exactly the form korrel sends, are shown as "read 0-34"; any other request
+# as it is.
+requests() {
+    awk 'function at(k, n) { return sprintf("raw 0x0A 0x1%d 0x00 0x%02X 0x%02X", k, n * 8 % 256, int(n * 8 / 256)) }
+        function is(k, n) { return k == 1 ? $0 == at(1, n) " 0x08" : index($0, at(2, n)) == 1 && $0 ~ written }
+        BEGIN { name[1] = "read"; name[2] = "write"; written = "^raw( 0x[0-9A-F][0-9A-F])+$" }
+        kind && is(kind, n) { n++; next }
+        { if (kind) print name[kind] " 0-" n - 1; kind = is(1, 0) ? 1 : is(2, 0) ? 2 : 0; n = 1 }
+        !kind { print }
+        END { if (kind) print name[kind] " 0-" n - 1 }'
+}
+
+# What a case's shell line calls: korrel, with its exit status shown right
+# behind its output; and korrel stopped by gdb at a function, its own or the
+# C library's, where a shell command changes the working directory under it.
+korrel() {
+    "$korrel_bin" "$@"
+    echo "[exit $?]"
+}
+stage() { # FUNCTION COMMAND ARGS...
+    # LeakSanitizer cannot work under ptrace.
+    ASAN_OPTIONS=detect_leaks=0 gdb -q -batch -ex "break $1" -ex "run $(printf '%q ' "${@:3}")>../gdb.out" -ex "shell $2" \
+        -ex continue -ex 'quit $_exitcode' --args "$korrel_bin" >/dev/null 2>&1
+    local code=$?
+    cat ../gdb.out
+    echo "[exit $code]"
+}
+
+run_case() { # DEVICE PATCHES SHELL-LINE
+    local w record size offset hex
+    w=$(mktemp -d)
+    mkdir "$w/run"
+    read -r record size <<<"$1"
+    if [ "$record" = sample ]; then cp "$here/../sim/sample-fru.bin" "$w/dev.bin"; else bytes <"$here/records/$record.hex" >"$w/dev.bin"; fi
+    [ -z "$size" ] || truncate -s "$size" "$w/dev.bin"
+    while read -r offset hex; do
+        [ -z "$offset" ] || bytes <<<"$hex" | dd of="$w/dev.bin" bs=1 seek=$((offset)) conv=notrunc status=none
+    done <<<"$2"
+    cp "$w/dev.bin" "$w/before.bin"
+    (cd "$w/run" && export PATH=$sim:/usr/bin:/bin FRUSIM_IMAGE=$w/dev.bin FRUSIM_LOG=$w/log && eval "$3") 2>&1 >"$w/out" | sed 's/^/2> /' >"$w/err"
+    cat "$w/out" "$w/err"
+    echo "files:$(cd "$w/run" && find . -mindepth 1 -maxdepth 1 -printf ' %P %m %y\n' | sort | tr -d '\n')"
+    [ -f "$w/log" ] && requests <"$w/log"
+    cmp -s "$w/before.bin" "$w/dev.bin" && echo "device unchanged"
+    diff --old-line-format='-%L' --new-line-format='+%L' --unchanged-line-format= \
+        <(od -Ax -v -tx1z -w8 "$w/before.bin") <(od -Ax -v -tx1z -w8 "$w/dev.bin") | grep -v '^.[0-9a-f]*$'
+    chmod -R u+rwx "$w" && rm -rf "$w"
+}
+
+for table in "$@"; do
+    fresh=$(mktemp)
+    dev='' patches='' skipping=0
+    while IFS= read -r line; do
+        case $line in
+        "=== "*) skipping=0 dev='' patches='' ;;
+        "device: "*) dev=${line#device: } ;;
+        "patch: "*) patches+=${line#patch: }$'\n' ;;
+        "run: "*) echo "$line"; run_case "$dev" "$patches" "${line#run: }"; skipping=1; continue ;;
+        esac
+        [ $skipping = 1 ] || echo "$line"
+    done <"$table" >"$fresh"
+    diff -u "$table" "$fresh" || { status=1; [ "${UPDATE:-0}" = 1 ] && cp "$fresh" "$table"; }
+    rm -f "$fresh"
+done
+exit $status

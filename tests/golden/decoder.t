@@ -1,0 +1,277 @@
+# The area decoder's byte examples, each in a record of chassis 1, board 4 and
+# product 10 with zero blocks between the areas (tests/records/spaced.hex),
+# rewritten in korrel's layout by a run that edits nothing it decodes.
+=== Empty chassis fields; C1 in the custom field's place ends the area, zero blocks pass
+device: spaced
+run: korrel CPI P | sed -n '5p;$p'
+Read FRU from BMC ~ Done.
+[exit 0]
+files: fru.sh 755 f
+read 0-11
+write 0-7
+-000000 01 00 01 04 0a 00 00 f0  >........<
+-000008 01 01 17 c0 c0 c1 00 a6  >........<
+-000010 00 00 00 00 00 00 00 00  >........<
+-000018 00 00 00 00 00 00 00 00  >........<
+-000020 01 03 00 bc e3 b9 c3 41  >.......A<
+-000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000030 c0 c0 c0 c1 00 00 00 94  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 03 06 00 00 f3  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 01 17 c0 c0 c0 c1 e6  >........<
++000018 01 03 00 bc e3 b9 c3 41  >.......A<
++000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000028 c0 c0 c0 c1 00 00 00 94  >........<
++000030 01 02 00 c0 c0 c0 c0 c0  >........<
++000038 c0 c0 c2 50 00 c1 00 ea  >...P....<
+=== Upper-case answers give the same date and values
+device: spaced
+run: FRUSIM_UPPERCASE=1 korrel CPI P | sed -n '5p;$p'
+Read FRU from BMC ~ Done.
+[exit 0]
+files: fru.sh 755 f
+read 0-11
+write 0-7
+-000000 01 00 01 04 0a 00 00 f0  >........<
+-000008 01 01 17 c0 c0 c1 00 a6  >........<
+-000010 00 00 00 00 00 00 00 00  >........<
+-000018 00 00 00 00 00 00 00 00  >........<
+-000020 01 03 00 bc e3 b9 c3 41  >.......A<
+-000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000030 c0 c0 c0 c1 00 00 00 94  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 03 06 00 00 f3  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 01 17 c0 c0 c0 c1 e6  >........<
++000018 01 03 00 bc e3 b9 c3 41  >.......A<
++000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000028 c0 c0 c0 c1 00 00 00 94  >........<
++000030 01 02 00 c0 c0 c0 c0 c0  >........<
++000038 c0 c0 c2 50 00 c1 00 ea  >...P....<
+=== A CPN of length 10 runs on into the next block; CSN's type/length byte follows it
+device: spaced
+patch: 0x08 01 02 17 ca 41 42 43 44
+patch: 0x10 45 46 47 48 49 4a c0 c1
+run: korrel CPI P | sed -n '5p;$p'
+Read FRU from BMC ~ Done.
+[exit 0]
+files: fru.sh 755 f
+read 0-11
+write 0-9
+-000000 01 00 01 04 0a 00 00 f0  >........<
+-000008 01 02 17 ca 41 42 43 44  >....ABCD<
+-000010 45 46 47 48 49 4a c0 c1  >EFGHIJ..<
+-000018 00 00 00 00 00 00 00 00  >........<
+-000020 01 03 00 bc e3 b9 c3 41  >.......A<
+-000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000030 c0 c0 c0 c1 00 00 00 94  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
+-000040 00 00 00 00 00 00 00 00  >........<
+-000048 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 05 08 00 00 ef  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 03 17 ca 41 42 43 44  >....ABCD<
++000018 45 46 47 48 49 4a c0 c0  >EFGHIJ..<
++000020 c1 00 00 00 00 00 00 23  >.......#<
++000028 01 03 00 bc e3 b9 c3 41  >.......A<
++000030 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000038 c0 c0 c0 c1 00 00 00 94  >........<
++000040 01 02 00 c0 c0 c0 c0 c0  >........<
++000048 c0 c0 c2 50 00 c1 00 ea  >...P....<
+=== A field that ends on data byte 7 puts the next type/length byte at data byte 0
+device: spaced
+patch: 0x08 01 02 17 c3 41 42 43 c0
+patch: 0x10 c1 00 00 00 00 00 00 00
+run: korrel CPI P | sed -n '5p;$p'
+Read FRU from BMC ~ Done.
+[exit 0]
+files: fru.sh 755 f
+read 0-11
+write 0-8
+-000000 01 00 01 04 0a 00 00 f0  >........<
+-000008 01 02 17 c3 41 42 43 c0  >....ABC.<
+-000010 c1 00 00 00 00 00 00 00  >........<
+-000018 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 04 07 00 00 f1  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 02 17 c3 41 42 43 c0  >....ABC.<
++000018 c0 c1 00 00 00 00 00 1c  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
+-000040 00 00 00 00 00 00 00 00  >........<
++000038 01 02 00 c0 c0 c0 c0 c0  >........<
++000040 c0 c0 c2 50 00 c1 00 ea  >...P....<
+=== A custom field of three bytes, then the end marker 00
+device: spaced
+patch: 0x08 01 02 17 c0 c0 c3 58 59
+patch: 0x10 5a 00 00 00 00 00 00 00
+run: korrel CPI P | sed -n '5p;$p'
+Read FRU from BMC ~ Done.
+[exit 0]
+files: fru.sh 755 f
+read 0-11
+write 0-8
+-000000 01 00 01 04 0a 00 00 f0  >........<
+-000008 01 02 17 c0 c0 c3 58 59  >......XY<
+-000010 5a 00 00 00 00 00 00 00  >Z.......<
+-000018 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 04 07 00 00 f1  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 02 17 c0 c0 c3 58 59  >......XY<
++000018 5a c1 00 00 00 00 00 d7  >Z.......<
+-000038 00 00 00 00 00 00 00 00  >........<
+-000040 00 00 00 00 00 00 00 00  >........<
++000038 01 02 00 c0 c0 c0 c0 c0  >........<
++000040 c0 c0 c2 50 00 c1 00 ea  >...P....<
+=== A second custom field is no end marker
+device: spaced
+patch: 0x08 01 02 17 c0 c0 c3 58 59
+patch: 0x10 5a c2 41 42 c1 00 00 00
+run: korrel CPI P
+korrel FRU editor - Copyright (c) 2026 the korrel developers
+------------------------
+Version 0.2 (2017/OCT/23)
+------------------------
+Read FRU from BMC ~Error!!!Chassis Info no EoF.
+[exit 1]
+files:
+read 0-2
+device unchanged
+=== A block in the chassis range behind its end must start with 00 or C1
+device: spaced
+patch: 0x10 55
+run: korrel CPI P
+korrel FRU editor - Copyright (c) 2026 the korrel developers
+------------------------
+Version 0.2 (2017/OCT/23)
+------------------------
+Read FRU from BMC ~Error!!!Chassis Info no EoF.
+[exit 1]
+files:
+read 0-2
+device unchanged
+=== The type/length bytes 0A and CA both give ten bytes: binary and text
+device: spaced
+patch: 0x08 01 03 17 0a 41 42 43 44
+patch: 0x10 45 46 47 48 49 4a ca 41
+patch: 0x18 42 43 44 45 46 47 48 49 4a c1
+run: korrel CPI P | sed -n '5p;$p'
+Read FRU from BMC ~ Done.
+[exit 0]
+files: fru.sh 755 f
+read 0-11
+write 0-10
+-000000 01 00 01 04 0a 00 00 f0  >........<
+-000008 01 03 17 0a 41 42 43 44  >....ABCD<
+-000010 45 46 47 48 49 4a ca 41  >EFGHIJ.A<
+-000018 42 43 44 45 46 47 48 49  >BCDEFGHI<
+-000020 4a c1 00 bc e3 b9 c3 41  >J......A<
+-000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000030 c0 c0 c0 c1 00 00 00 94  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
+-000040 00 00 00 00 00 00 00 00  >........<
+-000048 00 00 00 00 00 00 00 00  >........<
+-000050 01 02 00 c0 c0 c0 c0 c0  >........<
++000000 01 01 02 06 09 00 00 ed  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 04 17 0a 41 42 43 44  >....ABCD<
++000018 45 46 47 48 49 4a c9 41  >EFGHIJ.A<
++000020 42 43 44 45 46 47 48 49  >BCDEFGHI<
++000028 c0 c1 00 00 00 00 00 6c  >.......l<
++000030 01 03 00 bc e3 b9 c3 41  >.......A<
++000038 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000040 c0 c0 c0 c1 00 00 00 94  >........<
++000048 01 02 00 c0 c0 c0 c0 c0  >........<
++000050 c0 c0 c2 50 00 c1 00 ea  >...P....<
+=== No chassis area, board at block 1: nothing falls in the chassis range
+device: spaced
+patch: 0x00 01 00 00 04 0a
+run: korrel CPI P | sed -n '5p;$p'
+Read FRU from BMC ~ Done.
+[exit 0]
+files: fru.sh 755 f
+read 0-11
+write 0-7
+-000000 01 00 00 04 0a 00 00 f0  >........<
+-000008 01 01 17 c0 c0 c1 00 a6  >........<
+-000010 00 00 00 00 00 00 00 00  >........<
+-000018 00 00 00 00 00 00 00 00  >........<
+-000020 01 03 00 bc e3 b9 c3 41  >.......A<
+-000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000030 c0 c0 c0 c1 00 00 00 94  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 03 06 00 00 f3  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 01 17 c0 c0 c0 c1 e6  >........<
++000018 01 03 00 bc e3 b9 c3 41  >.......A<
++000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000028 c0 c0 c0 c1 00 00 00 94  >........<
++000030 01 02 00 c0 c0 c0 c0 c0  >........<
++000038 c0 c0 c2 50 00 c1 00 ea  >...P....<
+=== A board area without its end marker
+device: spaced
+patch: 0x2c 41 42
+run: korrel CPI P
+korrel FRU editor - Copyright (c) 2026 the korrel developers
+------------------------
+Version 0.2 (2017/OCT/23)
+------------------------
+Read FRU from BMC ~ Done.
+Modify FRU ~
+Got CPI
+
+
+ ---Run user's command--- 
+
+ Done.
+Write fru.txt ~ Done.
+Parser fru.txt ~ Done.
+Write fru.sh ~ Done.
+Execute fru.sh ~ Done.
+Delete files ~------------------------
+Command is completely!
+------------------------
+[exit 0]
+files: fru.sh 755 f
+read 0-11
+write 0-7
+-000000 01 00 01 04 0a 00 00 f0  >........<
+-000008 01 01 17 c0 c0 c1 00 a6  >........<
+-000010 00 00 00 00 00 00 00 00  >........<
+-000018 00 00 00 00 00 00 00 00  >........<
+-000020 01 03 00 bc e3 b9 c3 41  >.......A<
+-000028 42 43 c0 c4 41 42 30 31  >BC..AB01<
+-000030 c0 c0 c0 c1 00 00 00 94  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 03 06 00 00 f3  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 01 17 c0 c0 c0 c1 e6  >........<
++000018 01 03 00 bc e3 b9 c3 41  >.......A<
++000020 42 43 c0 c4 41 42 30 31  >BC..AB01<
++000028 c0 c0 c0 c1 00 00 00 b2  >........<
++000030 01 02 00 c0 c0 c0 c0 c0  >........<
++000038 c0 c0 c2 50 00 c1 00 ea  >...P....<
+=== The product area ends in block 63: 64 reads and no " Done."
+device: spaced 512
+patch: 0x04 3e
+patch: 0x1f0 01 02 00 c0 c0 c0 c0 c0 c0 c0 c0 c1 00 00 00 3c
+run: korrel CPI P | sed -n 5,6p
+Read FRU from BMC ~Error!!!Board Info no EoF.
+[exit 1]
+files:
+read 0-10
+device unchanged
+=== The product area does not end within 64 blocks
+device: spaced 520
+patch: 0x04 3f
+patch: 0x1f8 01 02 00 c0 c0 c0 c0 c0 c0 c0 c0 c1 00 00 00 3c
+run: korrel CPI P
+korrel FRU editor - Copyright (c) 2026 the korrel developers
+------------------------
+Version 0.2 (2017/OCT/23)
+------------------------
+Read FRU from BMC ~Error!!!Board Info no EoF.
+[exit 1]
+files:
+read 0-10
+device unchanged

@@ -1,0 +1,34 @@
+// korrel's phases in-process on a FRU device held in memory, for the
+// round-trip test and the fuzzers.  The read phase is served from memory in
+// place of ipmitool, and fru.txt is stood in for by the stored texts it
+// gives back: each value and its newline.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "runstate.h"
+
+namespace pipeline {
+
+// The read phase on device as FRU device 0; false when korrel refused it.
+// Each read is answered with the next eight bytes as ipmitool prints them,
+// even blocks in lower case, odd ones in upper; past the end, with the
+// device's remaining bytes as a raw line, then with nothing.
+bool read(korrel::RunState &st, const uint8_t *device, size_t size);
+
+// After buildFruImage: nullptr when the image is sound and holds the stored
+// texts (each without its newline), their types, the area codes, the date
+// and the internal use area kept; otherwise what is wrong.
+const char *imageHolds(const korrel::RunState &st);
+
+// From values and what the read kept (st as the read leaves it): the image
+// built from them must hold them, and reading it back must give them again.
+// nullptr when it does, when the image is refused as too long, or when it
+// is longer than a read covers.
+const char *roundTrip(const korrel::RunState &st);
+
+// For the fuzzers: aborts, which libFuzzer reports, when problem is set.
+void require(const char *problem);
+
+}  // namespace pipeline

@@ -1,0 +1,79 @@
+#!/bin/bash
+# korrel through the real IPMI stack: OpenIPMI's ipmi_sim as the BMC on the
+# loopback interface, the real ipmitool, and two decoders that share no code
+# with korrel, ipmitool's fru print and FreeIPMI's ipmi-fru.  After an edit
+# both must show every line they showed before but the edited field's.
+#
+#   realbmc.sh KORREL
+set -u
+korrel=$(realpath "$1")
+top=$(cd "$(dirname "$0")/.." && pwd)
+fixture=$top/scripts/realbmc.sh
+PATH=$PATH:/usr/sbin  # ipmi-fru, for a developer who is not root
+for cmd in ipmitool ipmi_sim ipmi-fru; do
+    command -v $cmd >/dev/null && continue
+    # CI installs them (scripts/deps.sh test): there a missing one is a fault.
+    echo "$cmd missing: install ipmitool, openipmi and freeipmi-tools"
+    [ "${CI:-}" = true ] && exit 1 || exit 77
+done
+w=$(mktemp -d)
+trap '"$fixture" stop "$w/bmc"; rm -rf "$w"' EXIT
+failures=0
+
+check() { # WHAT EXPECTED ACTUAL
+    [ "$2" = "$3" ] && return
+    printf 'FAIL: %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
+    failures=$((failures + 1))
+}
+
+long=123456789012345678901234567890123456789012345678901234567890123
+
+# record | device size | korrel's arguments | exit status | last line of its
+# output | what both decoders' labels of the edited field hold
+while IFS='|' read -r record size args want last label; do
+    name="$record on $size bytes: korrel $args"
+    "$fixture" image "$top/tests/records/$record.hex" "$w/record.bin"
+    "$fixture" start "$w/bmc" "$w/record.bin" "$size" >/dev/null || { check "$name: start" ok failed; continue; }
+    # For a refused write, an ipmitool that sends writes with a wrong password.
+    "$fixture" badpass "$w/bmc"
+    mkdir -p "$w/refusing"
+    printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) exec %s "$@" ;; esac\nexec %s "$@"\n' \
+        "$w/bmc/badbin/ipmitool" "$w/bmc/bin/ipmitool" >"$w/refusing/ipmitool" && chmod +x "$w/refusing/ipmitool"
+    "$fixture" print "$w/bmc" >"$w/before.tool" 2>/dev/null
+    "$fixture" frufile "$w/bmc" >"$w/before.fru"
+    cp "$w/bmc/fru.bin" "$w/before.bin"
+    eval "args=($args)"
+    bin=$w/bmc/bin
+    [ "${args[0]}" = WRITES-REFUSED ] && bin=$w/refusing args=("${args[@]:1}")
+    rm -rf "$w/run" && mkdir "$w/run"
+    status=0
+    (cd "$w/run" && PATH=$bin:$PATH "$korrel" "${args[@]}" >../out 2>/dev/null) || status=$?
+    check "$name: exit status and last line" "$want $last" "$status $(tail -n 1 "$w/out")"
+    "$fixture" print "$w/bmc" >"$w/after.tool" 2>/dev/null
+    "$fixture" frufile "$w/bmc" >"$w/after.fru"
+    if [ "$want" != 0 ]; then
+        cmp -s "$w/before.bin" "$w/bmc/fru.bin" || check "$name: device" unchanged changed
+        continue
+    fi
+    # Both decoders show every line as before but the edited field's.
+    for view in fru tool; do
+        check "$name: $view" "> $label: ${args[1]}" "$(diff "$w/before.$view" "$w/after.$view" |
+            grep '^[<>]' | grep -v "^<.*$label" | sed "s/^>.*$label.*: */> $label: /; s/ *\$//")"
+    done
+    # Neither decoder shows the internal use area: its three blocks must stay.
+    [ "$record" = vendor ] && check "$name: internal use area" "$(head -c 32 "$w/before.bin" | od -An -tx1 -j8)" \
+        "$(head -c 32 "$w/bmc/fru.bin" | od -An -tx1 -j8)"
+done <<EOF
+vendor|512|BSN ZM18AS099999|0|------------------------|Board Serial
+vendor|512|BPN X11DPU-NEW|0|------------------------|Board Product
+vendor|192|BSN ZM18AS012345678901|0|------------------------|Board Serial
+vendor|184|BSN ZM18AS012345678901|1|Error!!!FRU Device too small.
+nine-block|512|CSN X|0|------------------------|Chassis Serial
+nine-block|512|BPN $long|0|------------------------|Board Product
+nine-block|512|PSN $long|0|------------------------|Product Serial
+nine-block|512|WRITES-REFUSED BSN X|1|Execute fru.sh ~Error!!!Write FRU Failed.
+multirecord|512|BSN X|1|Read FRU from BMC ~Error!!!MultiRecord Info cannot be kept.
+EOF
+"$fixture" stop "$w/bmc"
+echo "real stack: $failures failures"
+[ $failures = 0 ]
