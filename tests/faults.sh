@@ -9,6 +9,7 @@
 set -u
 korrel=$(realpath "$1") sim=$(realpath "$2") sample=$(realpath "$3")
 unset "${!FRUSIM_@}"
+ulimit -f 100000  # a run that cannot stop printing must not fill the disk
 w=$(mktemp -d)
 trap 'rm -rf "$w"' EXIT
 failures=0

@@ -18,6 +18,7 @@ korrel_bin=$(realpath "$1") sim=$(realpath "$2")
 shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 unset "${!FRUSIM_@}"
+ulimit -f 100000  # a run that cannot stop printing must not fill the disk
 status=0
 
 bytes() { printf '%b' "$(sed 's/#.*//' | tr -cd '0-9a-fA-F' | sed 's/../\\x&/g')"; }
