@@ -108,6 +108,13 @@ Parser fru.txt ~MFG Date Time Format Error!!![exit 1]
 files: fru.txt 644 f
 read 0-8
 device unchanged
+=== A write error on fru.sh: here its size limit, as a full disk would
+device: nine-block 512
+run: (trap '' XFSZ; ulimit -f 1; unset FRUSIM_LOG; korrel BPN 123456789012345678901234567890123456789012345678901234567890123 | sed -n '/Write fru.sh/,$p')
+Write fru.sh ~Output File fru.sh Error!!!
+[exit 1]
+files: fru.sh 644 f fru.txt 644 f
+device unchanged
 === A write refused by the BMC stops the script; fru.sh, fru.txt and out.txt stay
 device: nine-block
 run: FRUSIM_FAIL_WRITE=3 korrel BSN X | sed -n '/Execute/,$p'; cat out.txt
