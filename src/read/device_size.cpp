@@ -22,8 +22,8 @@ int askDeviceSize(RunState &st)
     std::memset(line, 0, sizeof st.response);
     if (!runReadCommand(kSizeRequest, line, sizeof st.response))
         return -1;
-    if (std::memchr(line, '\0', kSizeMsbPos + 2) != nullptr || line[0] != ' ' ||
-        line[kSizeMsbPos - 1] != ' ' || !isHexPair(line + kSizeLsbPos) ||
+    // The line is cleared and longer than the answer: a short one fails here.
+    if (line[0] != ' ' || line[kSizeMsbPos - 1] != ' ' || !isHexPair(line + kSizeLsbPos) ||
         !isHexPair(line + kSizeMsbPos))
         return -1;
     uint8_t lsb, msb;

@@ -191,19 +191,25 @@ Read FRU from BMC ~Error!!!Internal Use Info cannot be kept.
 files:
 read 0-0
 device unchanged
-=== Two areas at one block
-device: vendor 512
-patch: 0x01 07
-run: korrel BSN X
-korrel FRU editor - Copyright (c) 2026 the korrel developers
-------------------------
-Version 0.2 (2017/OCT/23)
-------------------------
-Read FRU from BMC ~Error!!!Common Header Invalid.
-[exit 1]
+=== An internal use area between the chassis and the board area
+device: spaced 512
+patch: 0x01 02
+run: korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!Internal Use Info cannot be kept.
 files:
 read 0-0
 device unchanged
+=== Two areas at one block: internal use and board, chassis and board
+device: vendor 512
+patch: 0x01 07
+run: korrel BSN X | sed -n 5p; printf '\x00\x07' | dd of=$FRUSIM_IMAGE bs=1 seek=1 conv=notrunc status=none; korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!Common Header Invalid.
+Read FRU from BMC ~Error!!!Common Header Invalid.
+files:
+read 0-0
+read 0-0
+-000000 01 07 04 07 0d 00 00 e6  >........<
++000000 01 00 07 07 0d 00 00 e6  >........<
 === Growing by a block onto a device exactly large enough
 device: vendor 192
 run: korrel BSN ZM18AS012345678901 | tail -n 1
