@@ -5,13 +5,20 @@
 #include <cstring>
 
 #include "read.h"
-#include "record_check.h"
 #include "write.h"
 
 namespace {
 
 const uint8_t *gDevice;
 size_t gSize, gAt;
+
+int sum(const uint8_t *bytes, size_t n)
+{
+    int s = 0;
+    while (n > 0)
+        s += bytes[--n];
+    return s & 0xFF;
+}
 
 }  // namespace
 
@@ -49,35 +56,50 @@ bool read(RunState &st, const uint8_t *device, size_t size)
     return readFruFromBmc(st);
 }
 
+// Read apart from korrel's decoder: the header, the internal use area kept
+// (or the fixed block), then the three areas back to back, each a whole
+// number of blocks with every field, the end marker, zero padding and a
+// zero checksum.
 const char *imageHolds(const RunState &st)
 {
-    check::Record r;
-    if (const char *problem = check::readRecord(st.fruimage, (st.block + 1) * kBlockSize, &r))
-        return problem;
+    const uint8_t *b = st.fruimage;
     int kept = st.keep.internalUseBlocks;
-    if (r.offset[1] != 1 + (kept > 0 ? kept : 1) ||
-        std::memcmp(st.fruimage + kBlockSize, st.keep.internalUse, kept * kBlockSize) != 0)
-        return "internal use area";
-    if (std::memcmp(r.code, st.keep.areaCode, 3) != 0)
-        return "chassis type or language";
-    // Only a date of six hex digits is one korrel reads.
-    const char *date = st.fruvalue[kDateField];
-    unsigned minutes = 0;
-    if (!g_only_BSN && std::strspn(date, "0123456789abcdefABCDEF") >= 6 && std::sscanf(date, "%6x", &minutes) == 1 &&
-        (r.date[0] | r.date[1] << 8 | r.date[2] << 16) != static_cast<int>(minutes))
-        return "date";
-    for (int f = 0; f < kFieldCount; ++f) {
-        if (f == kDateField)
-            continue;
-        int chars = std::strlen(st.fruvalue[f]) > 0 ? static_cast<int>(std::strlen(st.fruvalue[f])) - 1 : 0;
-        uint8_t type = st.keep.type[lengthIndex(f)];
-        int padded = type == kText && chars == 1 ? 2 : chars;  // one character of text gets a NUL behind it
-        const check::Field &field = r.field[lengthIndex(f)];
-        if (field.type != type || field.length != padded || std::memcmp(field.bytes, st.fruvalue[f], chars) != 0 ||
-            (padded > chars && field.bytes[chars] != 0))
-            return "a field's type or bytes";
+    size_t next = kBlockSize * (1 + (kept > 0 ? kept : 1));
+    if (b[0] != 1 || b[1] != 1 || b[5] != 0 || b[6] != 0 || sum(b, kBlockSize) != 0 ||
+        std::memcmp(b + kBlockSize, st.keep.internalUse, kept * kBlockSize) != 0)
+        return "common header or internal use area";
+    for (int a = 0; a < 3; ++a) {
+        size_t at = kBlockSize * b[2 + a], end = at + kBlockSize * b[at + 1], p = at + (a == 1 ? 6 : 3);
+        if (at != next || b[at] != 1 || end == at || end > sizeof st.fruimage || sum(b + at, end - at) != 0)
+            return "area offset, version, length or checksum";
+        if (b[at + 2] != st.keep.areaCode[a])
+            return "chassis type or language";
+        // Only a date of six hex digits is one korrel reads.
+        const char *date = st.fruvalue[kDateField];
+        unsigned minutes = 0;
+        if (a == 1 && !g_only_BSN && std::strspn(date, "0123456789abcdefABCDEF") >= 6 &&
+            std::sscanf(date, "%6x", &minutes) == 1 && (b[at + 3] | b[at + 4] << 8 | b[at + 5] << 16) != int(minutes))
+            return "date";
+        for (int f = 0; f < kFieldCount; ++f) {
+            if (f == kDateField || static_cast<int>(kFields[f].area) != a)
+                continue;
+            const char *text = st.fruvalue[f];
+            int chars = std::strlen(text) > 0 ? static_cast<int>(std::strlen(text)) - 1 : 0;
+            uint8_t type = st.keep.type[lengthIndex(f)];
+            int padded = type == kText && chars == 1 ? 2 : chars;  // one character of text gets a NUL behind it
+            if (b[p] != (type | padded) || std::memcmp(b + p + 1, text, chars) != 0 || (padded > chars && b[p + 2] != 0))
+                return "a field's type, length or bytes";
+            if ((p += 1 + padded) >= end - 1)
+                return "fields run past their area";
+        }
+        if (b[p] != 0xC1 || end - p - 2 >= kBlockSize)
+            return "end marker or area length";
+        while (++p < end - 1)
+            if (b[p] != 0)
+                return "padding";
+        next = end;
     }
-    return nullptr;
+    return next == (st.block + 1u) * kBlockSize ? nullptr : "the image's last block";
 }
 
 const char *roundTrip(const RunState &st)
