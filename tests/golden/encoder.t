@@ -231,3 +231,12 @@ write 0-7
 +000028 c1 00 00 00 00 00 00 5d  >.......]<
 +000030 01 02 00 c0 c0 c0 c0 c0  >........<
 +000038 c0 c0 c0 c1 00 00 00 3c  >.......<<
+=== An image longer than its 150 blocks is refused, not written past its end
+device: long-internal-use 512
+run: export A=123456789012345678901234567890123456789012345678901234567890123; stage korrel::parseFruText 'printf "%s\n" "$(awk -F: -v OFS=: -v a=$A "NR != 4 { \$2 = NR <= 7 || NR >= 11 && NR <= 13 ? a : \"\" } NR == 8 { \$2 = substr(a, 3) } NR == 14 { \$2 = substr(a, 5) } 1" fru.txt)" >fru.txt' BSN X | sed -n '/Parser/,$p'
+Parser fru.txt ~ Done.
+Error!!!Data too long.
+[exit 1]
+files: fru.txt 644 f
+read 0-63
+device unchanged
