@@ -1,4 +1,4 @@
-# Whole edits, one command line each, against the stand-in BMC.
+# Whole edits against the stand-in BMC, by the three forms of the command line.
 === No arguments: the usage, and the nine-block record written back as it was
 device: nine-block
 run: korrel; cat fru.sh
