@@ -36,8 +36,9 @@ message_for() {  # NAME [VAR=VALUE...]
 }
 
 printf 'all:\n  vars: {ansible_connection: local, ansible_python_interpreter: /usr/bin/python3}\n  hosts:\n' >"$work/hosts.yml"
-for h in h1 h2 h3 h5; do standin $h; done
+for h in h1 h2 h3; do standin $h; done
 standin h4 "FRUSIM_FAIL_WRITE: \"2\", FRUSIM_LOG: \"$work/h4.log\""
+standin h5
 value='' standin h6
 # Board and product offsets swapped: an unsound common header.
 read -r board product < <(od -An -tx1 -j3 -N2 "$sample")
@@ -67,6 +68,7 @@ done
 reported "failed  h4: $(message_for h4 FRUSIM_FAIL_WRITE=2 FRUSIM_LOG=log 2>/dev/null) (fru.sh kept in $(echo "$work"/h4/korrel-work.*))"
 reported "failed  h5: $(message_for h5)\""
 reported "failed  h6: korrel_value is missing or empty"
+reported "saved records: $work/backup/HOST.bin for h1, h2, h3, h4, h5${real:+, real}\""
 for h in h5 h6; do cmp "$work/$h.before" "$work/$h.bin" || fail "$h: the refused device changed"; done
 
 # The saved copies are the devices as they were, and bring back a failed write.
