@@ -5,7 +5,8 @@
 // real ipmitool talking to OpenIPMI's ipmi_sim; tests/realbmc/standin.sh
 // sends both the same requests and compares. It also knows ipmitool's own
 // `fru read 0 FILE`, `fru write 0 FILE` and `[-v] fru print 0`, with which an
-// operator saves, restores and looks at the record. Requests can
+// operator saves, restores and looks at the record, as ipmitool 1.8.19 does
+// them against ipmi_sim. Requests can
 // be logged to FRUSIM_LOG, and because each run is a fresh process, the log is
 // also what lets a test pick "the k-th read" or "the k-th write" of a korrel
 // run and make it fail or answer oddly.
@@ -420,7 +421,7 @@ int serveFru(int argc, char **argv, bool verbose) {
   int status = 1;
   if (size > kMaxDeviceSize) fprintf(stderr, "ipmitool: FRUSIM_IMAGE is larger than a FRU device\n");
   else if (print) status = fruPrint(dev, size, verbose, bytes);
-  else if (argv[1][0] == 'r') status = fruRead(dev, size, argv[3], bytes);
+  else if (strcmp(argv[1], "read") == 0) status = fruRead(dev, size, argv[3], bytes);
   else status = fruWrite(dev, size, argv[3], bytes);
   if (fclose(dev) != 0) status = 1;
   return status;

@@ -12,6 +12,7 @@ sample=$src/sim/sample-fru.bin realbmc=$src/scripts/realbmc.sh
 unset "${!FRUSIM_@}"
 work=$(mktemp -d)
 trap '"$realbmc" stop "$work/bmc" >/dev/null 2>&1; rm -rf "$work"' EXIT
+trap 'exit 143' TERM INT HUP
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 fields() { HOME=$work TZ=UTC ipmi-fru --fru-file="$1" | tail -n +2; }
