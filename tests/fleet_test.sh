@@ -76,7 +76,8 @@ for h in h5 h6; do cmp "$work/$h.before" "$work/$h.bin" || fail "$h: the refused
 for h in h1 h2 h3 h4 h5 $real; do
     cmp "$work/$h.before" "$work/backup/$h.bin" || fail "$h: the saved copy is not the device as it was"
 done
-PATH=$build/sim:$PATH FRUSIM_IMAGE=$work/h4.bin ipmitool fru write 0 "$work/backup/h4.bin" >/dev/null
+PATH=$build/sim:$PATH FRUSIM_IMAGE=$work/h4.bin ipmitool fru write 0 "$work/backup/h4.bin" >/dev/null ||
+    fail "h4: ipmitool fru write of the saved copy failed"
 cmp "$work/h4.before" "$work/h4.bin" || fail "h4: the saved copy did not restore the record"
 
 # Nothing is left on the hosts but the saved copies, and fru.sh of the failed write.
