@@ -16,7 +16,6 @@ trap 'exit 143' TERM INT HUP
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 fields() { HOME=$work TZ=UTC ipmi-fru --fru-file="$1" | tail -n +2; }
-serial() { fields "$1" | sed -n 's/^ *FRU Board Serial Number: //p'; }
 
 # host NAME DEVICE ENV: a fresh directory and an inventory entry; the new
 # serial number is SN-NAME, and NAME.bin names the device.
@@ -56,15 +55,15 @@ else
 fi
 
 HOME=$work ANSIBLE_NOCOLOR=1 ansible-playbook -i "$work/hosts.yml" -f 8 -e korrel_key=BSN \
-    -e korrel_backup_dir="$work/backup" "$src/contrib/ansible/korrel.yml" >"$work/play.log" 2>&1
-status=$?
-[ $status = 2 ] || fail "ansible-playbook exited with $status, not 2 (hosts failed)"
+    -e korrel_backup_dir="$work/backup" "$src/contrib/ansible/korrel.yml" >"$work/play.log" 2>&1 || status=$?
+[ "${status-0}" = 2 ] || fail "ansible-playbook exited with ${status-0}, not 2 (hosts failed)"
 reported() { grep -qF "\"$1" "$work/play.log" || fail "the summary lacks: $1"; }
 
 for h in h1 h2 h3 $real; do
     diff -u <(fields "$work/$h.before" | sed "s/\(Board Serial Number: \).*/\1SN-$h/") <(fields "$work/$h.bin") ||
         fail "$h: the record is not the old one with the new serial number"
-    reported "changed $h BSN: '$(serial "$work/$h.before")' -> 'SN-$h'"
+    old=$(fields "$work/$h.before" | sed -n 's/^ *FRU Board Serial Number: //p')
+    reported "changed $h BSN: '$old' -> 'SN-$h'"
 done
 reported "failed  h4: $(message_for h4 FRUSIM_FAIL_WRITE=2 FRUSIM_LOG=log 2>/dev/null) (fru.sh kept in $(echo "$work"/h4/korrel-work.*))"
 reported "failed  h5: $(message_for h5)\""
@@ -76,16 +75,14 @@ for h in h5 h6; do cmp "$work/$h.before" "$work/$h.bin" || fail "$h: the refused
 for h in h1 h2 h3 h4 h5 $real; do
     cmp "$work/$h.before" "$work/backup/$h.bin" || fail "$h: the saved copy is not the device as it was"
 done
-PATH=$build/sim:$PATH FRUSIM_IMAGE=$work/h4.bin ipmitool fru write 0 "$work/backup/h4.bin" >/dev/null ||
-    fail "h4: ipmitool fru write of the saved copy failed"
+PATH=$build/sim:$PATH FRUSIM_IMAGE=$work/h4.bin ipmitool fru write 0 "$work/backup/h4.bin" >/dev/null || fail "h4: fru write failed"
 cmp "$work/h4.before" "$work/h4.bin" || fail "h4: the saved copy did not restore the record"
 
 # Nothing is left on the hosts but the saved copies, and fru.sh of the failed write.
 for h in h1 h2 h3 h4 h5 h6 $real; do
     left=$(cd "$work/$h" && find . -mindepth 1 \( -type d ! -perm 700 -printf '%p (mode %m)\n' -o -type f -print \) |
         sed -E 's/korrel-(saved|work)\.[^/]*/\1/' | sort | tr '\n' ' ')
-    want="./saved/fru0.bin "
-    case $h in h4) want+="./work/fru.sh " ;; h6) want= ;; esac
+    case $h in h4) want="./saved/fru0.bin ./work/fru.sh " ;; h6) want= ;; *) want="./saved/fru0.bin " ;; esac
     [ "$left" = "$want" ] || fail "$h: left on the host: '$left', not '$want'"
 done
 
