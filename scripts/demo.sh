@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A real edit on a simulated BMC: copies the bundled sample record into a
-# fresh directory's simulated FRU device, runs `korrel BSN VALUE` there and
-# shows the record's fields before and after.
+# fresh temporary directory's simulated FRU device, runs `korrel BSN VALUE`
+# there and shows the fields before and after as `ipmitool fru print 0` lists
+# them. The directory is removed at the end.
 #
 #   scripts/demo.sh [VALUE]          against the project's stand-in BMC
 #   scripts/demo.sh --real [VALUE]   against OpenIPMI's ipmi_sim, through the
@@ -23,37 +24,40 @@ if [ $real = 1 ]; then
             { echo "--real needs $cmd: install the packages ipmitool and openipmi (scripts/deps.sh test)" >&2; exit 1; }
     done
 fi
-if [ ! -x "$top/build/korrel" ] || [ ! -x "$top/build/tests/frudump" ] || [ ! -x "$top/build/sim/ipmitool" ]; then
-    cmake -S "$top" -B "$top/build" >/dev/null
-    cmake --build "$top/build" -j"$(nproc)" >/dev/null
-fi
+echo "== building korrel and the stand-in BMC in build/"
+cmake -S "$top" -B "$top/build"
+cmake --build "$top/build" -j"$(nproc)" --target korrel fru_sim
 
 demo=$(mktemp -d /tmp/korrel-demo-XXXXXX)
+cleanup() {
+    [ $real = 0 ] || "$top/scripts/realbmc.sh" stop "$demo/bmc"
+    rm -rf "$demo"
+}
+trap cleanup EXIT
 mkdir "$demo/work"
 if [ $real = 1 ]; then
     "$top/scripts/realbmc.sh" start "$demo/bmc" "$top/sim/sample-fru.bin" >/dev/null
-    trap '"$top/scripts/realbmc.sh" stop "$demo/bmc"' EXIT
     device=$demo/bmc/fru.bin
     path=$demo/bmc/bin:$PATH
-    echo "BMC: ipmi_sim on 127.0.0.1 through /usr/bin/ipmitool"
+    echo "== BMC: ipmi_sim on 127.0.0.1 through /usr/bin/ipmitool"
 else
     device=$demo/device.bin
     cp "$top/sim/sample-fru.bin" "$device"
     path=$top/build/sim:$PATH
-    echo "BMC: the stand-in in build/sim"
+    echo "== BMC: the stand-in build/sim/ipmitool"
 fi
 echo "FRU device 0 image: $device"
 echo "working directory: $demo/work"
+fields() { PATH=$path FRUSIM_IMAGE=$device ipmitool fru print 0 2>/dev/null || true; }
+fields >"$demo/before.txt"
 echo
-"$top/build/tests/frudump" "$device" >"$demo/before.txt" || true
 echo "\$ korrel BSN $value"
 status=0
 (cd "$demo/work" && PATH=$path FRUSIM_IMAGE=$device "$top/build/korrel" BSN "$value") || status=$?
 echo "(exit status $status)"
+fields >"$demo/after.txt"
 echo
-"$top/build/tests/frudump" "$device" >"$demo/after.txt" || true
-echo "Fields before and after (changed lines marked *):"
-paste -d '\n' "$demo/before.txt" "$demo/after.txt" | awk '
-    NR % 2 == 1 { before = $0; next }
-    { if ($0 == before) print "  " $0; else { print "* " before "   (before)"; print "* " $0 "   (after)" } }'
+echo "== fields before (-) and after (+) the edit:"
+diff --old-line-format='- %L' --new-line-format='+ %L' --unchanged-line-format='  %L' \
+    "$demo/before.txt" "$demo/after.txt" || true
 exit $status

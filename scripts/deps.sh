@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages korrel's build, demo and tests need, when any
 # is missing.  `deps.sh build` for building and the demo, `deps.sh test` for
-# every test (the real BMC stack and the decoders included).
+# every test (the real BMC stack and the decoders, the Debian package with
+# lintian, the Ansible playbook and the manual page check included).
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev)
 if [ "${1-build}" = test ]; then
-    packages+=(ipmitool openipmi freeipmi-tools groff-base clang libclang-rt-dev gdb)
+    packages+=(ipmitool openipmi freeipmi-tools groff-base clang libclang-rt-dev gdb
+               dpkg-dev file lintian ansible-core mandoc)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -2,10 +2,13 @@
 // Read and Write FRU Data (and Get FRU Inventory Area Info) on FRU device 0,
 // whose bytes live in the file named by FRUSIM_IMAGE (the device is exactly
 // as large as the file). Its answers, refusals included, are those the real
-// ipmitool prints talking to OpenIPMI's ipmi_sim. Requests can be logged to
-// FRUSIM_LOG, and because each run is a fresh process, the log is also what
-// lets a test pick "the k-th read" or "the k-th write" of a korrel run and
-// make it fail or answer oddly.
+// ipmitool prints talking to OpenIPMI's ipmi_sim. It also knows ipmitool's
+// own `fru read 0 FILE`, `fru write 0 FILE` and `[-v] fru print 0`, with
+// which an operator saves, restores and looks at the record, as ipmitool
+// 1.8.19 does them against ipmi_sim. Requests can be logged to FRUSIM_LOG,
+// and because each run is a fresh process, the log is also what lets a test
+// pick "the k-th read" or "the k-th write" of a korrel run and make it fail
+// or answer oddly.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,6 +30,13 @@ constexpr int kMaxRequestData = 254;
 // Bytes printed a line in a response, as ipmitool prints them.
 constexpr int kValuesPerLine = 16;
 constexpr int kLogLineSize = 4096;
+// FRU offsets are 16 bits wide.
+constexpr long kMaxDeviceSize = 65536;
+constexpr int kBlockSize = 8;
+constexpr unsigned char kEndOfFields = 0xC1;
+constexpr int kLengthMask = 0x3F;
+constexpr int kTypeShift = 6;
+constexpr int kTextType = 3;  // 8-bit text, the only type korrel writes
 
 // Completion codes, with the text real ipmitool prints for each.
 struct Refusal {
@@ -80,7 +90,7 @@ RequestKind kindOf(int netfn, int cmd) {
 
 bool parseRequest(int argc, char **argv, Request *rq) {
   if (argc < 2 || strcmp(argv[1], "raw") != 0) {
-    fprintf(stderr, "ipmitool: only 'raw <netfn> <cmd> [data]' is emulated\n");
+    fprintf(stderr, "ipmitool: only 'raw <netfn> <cmd> [data]' and 'fru' are emulated\n");
     return false;
   }
   if (argc < 4) {
@@ -270,22 +280,32 @@ bool faultsValid(const char *logPath) {
   return true;
 }
 
-int serve(const Request &rq, const char *logPath) {
+// The device file, opened for update, and its size; nullptr after saying why not.
+FILE *openDevice(long *size) {
   const char *imagePath = getenv("FRUSIM_IMAGE");
   FILE *dev = imagePath ? fopen(imagePath, "r+b") : nullptr;
   if (!dev) {
     fprintf(stderr, "ipmitool: FRUSIM_IMAGE %s cannot be opened\n", imagePath ? imagePath : "(unset)");
-    return 1;
+    return nullptr;
   }
-  long size = -1;
-  if (fseek(dev, 0, SEEK_END) == 0) size = ftell(dev);
+  *size = -1;
+  if (fseek(dev, 0, SEEK_END) == 0) *size = ftell(dev);
+  if (*size < 0) {
+    fprintf(stderr, "ipmitool: cannot size FRUSIM_IMAGE %s\n", imagePath);
+    fclose(dev);
+    return nullptr;
+  }
+  return dev;
+}
+
+int serve(const Request &rq, const char *logPath) {
+  long size;
+  FILE *dev = openDevice(&size);
+  if (!dev) return 1;
   RequestKind kind = kindOf(rq.netfn, rq.cmd);
   long index = logPath ? indexInLog(logPath, kind) : -1;
   int status;
-  if (size < 0) {
-    fprintf(stderr, "ipmitool: cannot size FRUSIM_IMAGE %s\n", imagePath);
-    status = 1;
-  } else if (kind == kInfoRequest) {
+  if (kind == kInfoRequest) {
     status = serveInfo(rq, size, index);
   } else if (kind == kReadRequest) {
     status = serveRead(rq, dev, size, index);
@@ -298,6 +318,116 @@ int serve(const Request &rq, const char *logPath) {
   return status;
 }
 
+// ipmitool reports a FILE it cannot open, and still exits with status 0.
+int openFailed(const char *path) {
+  fprintf(stderr, "Error opening file %s\n\n", path);
+  return 0;
+}
+
+bool loadDevice(FILE *dev, long size, unsigned char *bytes) {
+  if (fseek(dev, 0, SEEK_SET) == 0 && fread(bytes, 1, size, dev) == static_cast<size_t>(size)) return true;
+  fprintf(stderr, "ipmitool: cannot read FRUSIM_IMAGE\n");
+  return false;
+}
+
+// The whole device, whatever the record in it.
+int fruRead(FILE *dev, long size, const char *path, unsigned char *bytes) {
+  printf("Fru Size         : %ld bytes\n", size);
+  FILE *out = fopen(path, "wb");
+  if (!out) return openFailed(path);
+  bool ok = loadDevice(dev, size, bytes) && fwrite(bytes, 1, size, out) == static_cast<size_t>(size);
+  if (fclose(out) != 0 || !ok) {
+    fprintf(stderr, "ipmitool: cannot write %s\n", path);
+    return 1;
+  }
+  printf("Done\n");
+  return 0;
+}
+
+// The file from the device's start; what lies past the device's end is left
+// out, and a shorter file leaves the rest of the device as it was.
+int fruWrite(FILE *dev, long size, const char *path, unsigned char *bytes) {
+  FILE *in = fopen(path, "rb");
+  if (!in) return openFailed(path);
+  size_t n = fread(bytes, 1, size, in);
+  bool ok = !ferror(in);
+  fclose(in);
+  printf("Fru Size         : %ld bytes\nSize to Write    : %zu bytes\n", size, n);
+  if (!ok || fseek(dev, 0, SEEK_SET) != 0 || fwrite(bytes, 1, n, dev) != n || fflush(dev) != 0) {
+    fprintf(stderr, "ipmitool: cannot write FRUSIM_IMAGE from %s\n", path);
+    return 1;
+  }
+  return 0;
+}
+
+constexpr int kMaxAreaFields = 7;  // the product area's
+
+// ipmitool's names for an info area's fields in their order; fields past the
+// names are custom fields. The FRU file id is shown only with -v.
+struct AreaNames {
+  int headerByte;  // the area's offset in the common header
+  int firstField;  // behind the version, length and type or date bytes
+  int fileIdField;
+  const char *names[kMaxAreaFields];
+  const char *custom;
+};
+constexpr AreaNames kAreaNames[] = {
+    {2, 3, -1, {"Chassis Part Number", "Chassis Serial"}, "Chassis Extra"},
+    {3, 6, 4, {"Board Mfg", "Board Product", "Board Serial", "Board Part Number", "Board FRU ID"}, "Board Extra"},
+    {4, 3, 6,
+     {"Product Manufacturer", "Product Name", "Product Part Number", "Product Version", "Product Serial",
+      "Product Asset Tag", "Product FRU ID"},
+     "Product Extra"},
+};
+
+// The text fields of the three info areas, as ipmitool prints them; an
+// empty field is not shown. The chassis type and the date lines are left
+// out: nobody reads them from the stand-in.
+int fruPrint(FILE *dev, long size, bool verbose, unsigned char *bytes) {
+  if (!loadDevice(dev, size, bytes)) return 1;
+  for (const AreaNames &area : kAreaNames) {
+    long start = size > area.headerByte ? kBlockSize * bytes[area.headerByte] : 0;
+    if (start == 0 || start + 1 >= size) continue;
+    long end = start + kBlockSize * bytes[start + 1];
+    if (end > size) end = size;
+    int field = 0;
+    for (long i = start + area.firstField; i < end && bytes[i] != kEndOfFields; ++field) {
+      int typeLength = bytes[i];
+      int length = typeLength & kLengthMask;
+      const unsigned char *text = bytes + i + 1;
+      i += 1 + length;
+      if (length == 0 || i > end || (field == area.fileIdField && !verbose)) continue;
+      if (typeLength >> kTypeShift != kTextType) {
+        fprintf(stderr, "ipmitool: only 8-bit text fields are emulated\n");
+        return 1;
+      }
+      const char *name = field < kMaxAreaFields && area.names[field] ? area.names[field] : area.custom;
+      printf(" %-22s: %.*s\n", name, length, text);
+    }
+  }
+  return 0;
+}
+
+int serveFru(int argc, char **argv, bool verbose) {
+  bool print = argc == 3 && strcmp(argv[1], "print") == 0;
+  bool copy = argc == 4 && (strcmp(argv[1], "read") == 0 || strcmp(argv[1], "write") == 0);
+  if ((!print && !copy) || strcmp(argv[2], "0") != 0) {
+    fprintf(stderr, "ipmitool: only 'fru read|write 0 FILE' and 'fru print 0' are emulated\n");
+    return 1;
+  }
+  static unsigned char bytes[kMaxDeviceSize];
+  long size;
+  FILE *dev = openDevice(&size);
+  if (!dev) return 1;
+  int status = 1;
+  if (size > kMaxDeviceSize) fprintf(stderr, "ipmitool: FRUSIM_IMAGE is larger than a FRU device\n");
+  else if (print) status = fruPrint(dev, size, verbose, bytes);
+  else if (strcmp(argv[1], "read") == 0) status = fruRead(dev, size, argv[3], bytes);
+  else status = fruWrite(dev, size, argv[3], bytes);
+  if (fclose(dev) != 0) status = 1;
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -305,6 +435,10 @@ int main(int argc, char **argv) {
   if (logPath && !*logPath) logPath = nullptr;
   if (logPath && !logInvocation(logPath, argc, argv)) return 1;
   if (!faultsValid(logPath)) return 1;
+  int verbose = 0;
+  while (1 + verbose < argc && strcmp(argv[1 + verbose], "-v") == 0) ++verbose;
+  if (1 + verbose < argc && strcmp(argv[1 + verbose], "fru") == 0)
+    return serveFru(argc - 1 - verbose, argv + 1 + verbose, verbose > 0);
   Request rq;
   if (!parseRequest(argc, argv, &rq)) return 1;
   return serve(rq, logPath);
