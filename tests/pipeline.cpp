@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
 
 #include "read.h"
 #include "write.h"
@@ -14,10 +15,7 @@ size_t gSize, gAt;
 
 int sum(const uint8_t *bytes, size_t n)
 {
-    int s = 0;
-    while (n > 0)
-        s += bytes[--n];
-    return s & 0xFF;
+    return std::accumulate(bytes, bytes + n, 0) & 0xFF;
 }
 
 }  // namespace

@@ -19,6 +19,10 @@ done
 w=$(mktemp -d)
 trap '"$fixture" stop "$w/bmc"; rm -rf "$w"' EXIT
 failures=0
+# For a refused write: an ipmitool that sends writes with a wrong password.
+mkdir "$w/refusing" && printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) exec %s "$@" ;; esac\nexec %s "$@"\n' \
+    "$w/bmc/badbin/ipmitool" "$w/bmc/bin/ipmitool" >"$w/refusing/ipmitool" && chmod +x "$w/refusing/ipmitool"
+views() { "$fixture" print "$w/bmc" >"$w/$1.tool" 2>/dev/null; "$fixture" frufile "$w/bmc" >"$w/$1.fru"; }
 
 check() { # WHAT EXPECTED ACTUAL
     [ "$2" = "$3" ] && return
@@ -34,13 +38,8 @@ while IFS='|' read -r record size args want last label; do
     name="$record on $size bytes: korrel $args"
     "$fixture" image "$top/tests/records/$record.hex" "$w/record.bin"
     "$fixture" start "$w/bmc" "$w/record.bin" "$size" >/dev/null || { check "$name: start" ok failed; continue; }
-    # For a refused write, an ipmitool that sends writes with a wrong password.
     "$fixture" badpass "$w/bmc"
-    mkdir -p "$w/refusing"
-    printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) exec %s "$@" ;; esac\nexec %s "$@"\n' \
-        "$w/bmc/badbin/ipmitool" "$w/bmc/bin/ipmitool" >"$w/refusing/ipmitool" && chmod +x "$w/refusing/ipmitool"
-    "$fixture" print "$w/bmc" >"$w/before.tool" 2>/dev/null
-    "$fixture" frufile "$w/bmc" >"$w/before.fru"
+    views before
     cp "$w/bmc/fru.bin" "$w/before.bin"
     eval "args=($args)"
     bin=$w/bmc/bin
@@ -49,8 +48,7 @@ while IFS='|' read -r record size args want last label; do
     status=0
     (cd "$w/run" && PATH=$bin:$PATH "$korrel" "${args[@]}" >../out 2>/dev/null) || status=$?
     check "$name: exit status and last line" "$want $last" "$status $(tail -n 1 "$w/out")"
-    "$fixture" print "$w/bmc" >"$w/after.tool" 2>/dev/null
-    "$fixture" frufile "$w/bmc" >"$w/after.fru"
+    views after
     if [ "$want" != 0 ]; then
         cmp -s "$w/before.bin" "$w/bmc/fru.bin" || check "$name: device" unchanged changed
         continue

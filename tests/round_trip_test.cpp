@@ -12,9 +12,6 @@ namespace {
 using namespace korrel;
 
 constexpr uint32_t kSeeds = 300;
-// Types other than 8-bit text may hold any byte but the NUL and the newline
-// fru.txt cannot carry; text also none above the first NUL.
-constexpr uint8_t kTypes[] = {0x00, 0x40, 0x80, kText};
 
 void generate(RunState &st, std::mt19937 &rng)
 {
@@ -32,7 +29,8 @@ void generate(RunState &st, std::mt19937 &rng)
             std::snprintf(st.fruvalue[f], kValueSlot, "%06X", upTo(0xFFFFFF));
             continue;
         }
-        st.keep.type[lengthIndex(f)] = kTypes[upTo(3)];
+        // Any type, and any byte but the NUL and newline fru.txt cannot carry.
+        st.keep.type[lengthIndex(f)] = static_cast<uint8_t>(upTo(3) << 6);
         for (int i = upTo(longest); i > 0; --i) {
             char c = static_cast<char>(1 + upTo(254));
             st.fruvalue[f][i - 1] = c == '\n' ? 'n' : c;
