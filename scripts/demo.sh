@@ -34,7 +34,7 @@ cleanup() {
     rm -rf "$demo"
 }
 trap cleanup EXIT
-mkdir "$demo/work"
+mkdir -m 700 "$demo/work"
 if [ $real = 1 ]; then
     "$top/scripts/realbmc.sh" start "$demo/bmc" "$top/sim/sample-fru.bin" >/dev/null
     device=$demo/bmc/fru.bin

@@ -7,6 +7,7 @@
 #
 #   faults.sh KORREL SIMDIR SAMPLE
 set -u
+umask 022  # korrel refuses a working directory its group may write to
 korrel=$(realpath "$1") sim=$(realpath "$2") sample=$(realpath "$3")
 unset "${!FRUSIM_@}"
 ulimit -f 100000  # a run that cannot stop printing must not fill the disk

@@ -14,6 +14,7 @@
 #
 #   golden.sh KORREL SIMDIR TABLE...
 set -u
+umask 022  # korrel refuses a working directory its group may write to
 korrel_bin=$(realpath "$1") sim=$(realpath "$2")
 shift 2
 here=$(cd "$(dirname "$0")" && pwd)

@@ -6,6 +6,7 @@
 #
 #   realbmc.sh KORREL
 set -u
+umask 022  # korrel refuses a working directory its group may write to
 korrel=$(realpath "$1")
 top=$(cd "$(dirname "$0")/.." && pwd)
 fixture=$top/scripts/realbmc.sh
