@@ -12,10 +12,11 @@ constexpr uint8_t kFormatVersion = 0x01;
 
 // Internal use area of a record that had none: version 1 and a few fixed
 // bytes; the checksum is added.
-constexpr uint8_t kInternalUse[kBlockSize - 1] = {0x01, 0x00, 0x01, 0x04, 0x00, 0x00, 0x03};
+constexpr uint8_t kInternalUse[] = {0x01, 0x00, 0x01, 0x04, 0x00, 0x00, 0x03};
+static_assert(sizeof kInternalUse == kBlockSize - 1, "one block, less its checksum");
 
 // ONLY_BSN stores 2019-03-01 01:00 UTC, least significant byte first.
-constexpr uint8_t kOnlyBsnDate[3] = {0xBC, 0xE3, 0xB9};
+constexpr uint8_t kOnlyBsnDate[] = {0xBC, 0xE3, 0xB9};
 
 uint8_t *blockAt(RunState &st, int block)
 {

@@ -215,6 +215,31 @@ write 0-10
 +000048 4c 00 c2 4d 00 c2 4e 00  >L..M..N.<
 +000050 c2 50 00 c1 00 00 00 cd  >.P......<
 === No chassis area, board at block 1: nothing falls in the chassis range
+device: board-product 512
+run: korrel CPI P | sed -n '5p;$p'
+Read FRU from BMC ~ Done.
+[exit 0]
+files: fru.sh 755 f
+read 0-5
+raw 0x0A 0x10 0x00
+write 0-7
+-000000 01 00 00 01 04 00 00 fa  >........<
+-000008 01 03 00 bc e3 b9 c5 4d  >.......M<
+-000010 61 6b 65 72 c0 c4 53 4e  >aker..SN<
+-000018 30 31 c0 c0 c0 c1 00 68  >01.....h<
+-000020 01 02 00 c0 c0 c0 c0 c0  >........<
+-000028 c0 c0 c0 c1 00 00 00 3c  >.......<<
+-000030 00 00 00 00 00 00 00 00  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 03 06 00 00 f3  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 01 17 c0 c0 c0 c1 e6  >........<
++000018 01 03 00 bc e3 b9 c5 4d  >.......M<
++000020 61 6b 65 72 c0 c4 53 4e  >aker..SN<
++000028 30 31 c0 c0 c0 c1 00 68  >01.....h<
++000030 01 02 00 c0 c0 c0 c0 c0  >........<
++000038 c0 c0 c2 50 00 c1 00 ea  >...P....<
+=== No chassis area and blocks before the board area: they lie in no area and are passed over
 device: spaced
 patch: 0x00 01 00 00 04 0a
 run: korrel CPI P | sed -n '5p;$p'
@@ -241,68 +266,56 @@ write 0-7
 +000038 c0 c0 c2 50 00 c1 00 ea  >...P....<
 === A board area without its end marker
 device: spaced
-patch: 0x2c 41 42
+patch: 0x33 41
 run: korrel CPI P
 korrel FRU editor - Copyright (c) 2026 the korrel developers
 ------------------------
 Version 0.2 (2017/OCT/23)
 ------------------------
-Read FRU from BMC ~ Done.
-Modify FRU ~
+Read FRU from BMC ~Error!!!Board Info no EoF.
+[exit 1]
+files:
+read 0-6
+device unchanged
+=== The product area ends in block 63: 64 reads and no " Done."
+device: spaced 512
+patch: 0x04 3e
+patch: 0x50 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00
+patch: 0x1f0 01 02 00 c0 c0 c0 c0 c0 c0 c0 c0 c1 00 00 00 3c
+run: korrel CPI P | sed -n 5,6p
+Read FRU from BMC ~Modify FRU ~
 Got CPI
-
-
- ---Run user's command--- 
-
- Done.
-Write fru.txt ~ Done.
-Parser fru.txt ~ Done.
-Write fru.sh ~ Done.
-Execute fru.sh ~ Done.
-Delete files ~------------------------
-Command is completely!
-------------------------
-[exit 0]
 files: fru.sh 755 f
-read 0-11
+read 0-63
 write 0-7
--000000 01 00 01 04 0a 00 00 f0  >........<
+-000000 01 00 01 04 3e 00 00 f0  >....>...<
 -000008 01 01 17 c0 c0 c1 00 a6  >........<
 -000010 00 00 00 00 00 00 00 00  >........<
 -000018 00 00 00 00 00 00 00 00  >........<
 -000020 01 03 00 bc e3 b9 c3 41  >.......A<
--000028 42 43 c0 c4 41 42 30 31  >BC..AB01<
+-000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000030 c0 c0 c0 c1 00 00 00 94  >........<
 -000038 00 00 00 00 00 00 00 00  >........<
 +000000 01 01 02 03 06 00 00 f3  >........<
 +000008 01 00 01 04 00 00 03 f7  >........<
 +000010 01 01 17 c0 c0 c0 c1 e6  >........<
 +000018 01 03 00 bc e3 b9 c3 41  >.......A<
-+000020 42 43 c0 c4 41 42 30 31  >BC..AB01<
-+000028 c0 c0 c0 c1 00 00 00 b2  >........<
++000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000028 c0 c0 c0 c1 00 00 00 94  >........<
 +000030 01 02 00 c0 c0 c0 c0 c0  >........<
 +000038 c0 c0 c2 50 00 c1 00 ea  >...P....<
-=== The product area ends in block 63: 64 reads and no " Done."
-device: spaced 512
-patch: 0x04 3e
-patch: 0x1f0 01 02 00 c0 c0 c0 c0 c0 c0 c0 c0 c1 00 00 00 3c
-run: korrel CPI P | sed -n 5,6p
-Read FRU from BMC ~Error!!!Board Info no EoF.
-[exit 1]
-files:
-read 0-10
-device unchanged
 === The product area does not end within 64 blocks
 device: spaced 520
 patch: 0x04 3f
+patch: 0x50 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00
 patch: 0x1f8 01 02 00 c0 c0 c0 c0 c0 c0 c0 c0 c1 00 00 00 3c
 run: korrel CPI P
 korrel FRU editor - Copyright (c) 2026 the korrel developers
 ------------------------
 Version 0.2 (2017/OCT/23)
 ------------------------
-Read FRU from BMC ~Error!!!Board Info no EoF.
+Read FRU from BMC ~Error!!!Product Info no EoF.
 [exit 1]
 files:
-read 0-10
+read 0-63
 device unchanged

@@ -1,13 +1,31 @@
 # The encoder's byte examples: each run writes a record whose bytes show one
 # rule of the new record's layout.
 === CPN AB: the fields end on the first block's last byte, the end marker opens the second
-device: nine-block
+device: nine-block 512
 run: korrel CPN AB | tail -n 1
-[exit 1]
-files: fru.txt 644 f
+[exit 0]
+files: fru.sh 755 f
 read 0-8
 raw 0x0A 0x10 0x00
-device unchanged
+write 0-9
+-000000 01 01 02 03 06 00 00 f3  >........<
++000000 01 01 02 04 07 00 00 f1  >........<
+-000010 01 01 17 c0 c0 c0 c1 e6  >........<
+-000018 01 03 00 2c 1b 0a c3 41  >...,...A<
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
+-000030 01 03 00 c3 41 42 43 c2  >....ABC.<
+-000038 58 31 c0 c0 c0 c0 c0 c0  >X1......<
+-000040 c1 00 00 00 00 00 00 e7  >........<
+-000048 00 00 00 00 00 00 00 00  >........<
++000010 01 02 17 c2 41 42 c0 c0  >....AB..<
++000018 c1 00 00 00 00 00 00 60  >.......`<
++000020 01 03 00 2c 1b 0a c3 41  >...,...A<
++000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000030 c0 c0 c0 c1 00 00 00 9b  >........<
++000038 01 03 00 c3 41 42 43 c2  >....ABC.<
++000040 58 31 c0 c0 c0 c0 c0 c0  >X1......<
++000048 c1 00 00 00 00 00 00 e7  >........<
 === CPN ABCD and CSN X: the one-character text is C2, the character and a NUL
 device: nine-block 512
 run: korrel CPN ABCD | tail -n 1; korrel CSN X | tail -n 1
@@ -190,9 +208,9 @@ write 0-15
 +000068 39 30 31 32 33 34 35 36  >90123456<
 +000070 37 38 39 30 31 32 c0 c0  >789012..<
 +000078 c0 c0 c0 c0 c1 00 00 7c  >.......|<
-=== A custom product field with nothing behind its label is written empty
+=== A custom product field with nothing behind its label, not even the newline, is written empty
 device: nine-block
-run: stage korrel::parseFruText 'printf %s "$(cat fru.txt)" > fru.txt' BSN Z | sed -n '/Parser/,$p'
+run: stage korrel::parseFruText 'printf %s "$(sed "s/^Custom Product Info:.*/Custom Product Info:/" fru.txt)" > fru.txt' CPI YZ | sed -n '/Parser/,$p'
 Parser fru.txt ~ Done.
 Write fru.sh ~ Done.
 Execute fru.sh ~ Done.
@@ -203,10 +221,7 @@ Command is completely!
 files: fru.sh 755 f
 read 0-8
 write 0-8
--000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
--000028 c0 c0 c0 c1 00 00 00 9b  >........<
-+000020 42 43 c0 c2 5a 00 c0 c0  >BC..Z...<
-+000028 c0 c1 00 00 00 00 00 45  >.......E<
+device unchanged
 === ONLY_BSN adds an internal use and a chassis block, and asks the device's size first
 device: board-product 512
 run: korrel ONLY_BSN | tail -n 1

@@ -199,17 +199,19 @@ Read FRU from BMC ~Error!!!Internal Use Info cannot be kept.
 files:
 read 0-0
 device unchanged
-=== Two areas at one block: internal use and board, chassis and board
+=== Two areas at one block: internal use and board, chassis and board, chassis and board at block 1
 device: vendor 512
 patch: 0x01 07
-run: korrel BSN X | sed -n 5p; printf '\x00\x07' | dd of=$FRUSIM_IMAGE bs=1 seek=1 conv=notrunc status=none; korrel BSN X | sed -n 5p
+run: korrel BSN X | sed -n 5p; printf '\x00\x07' | dd of=$FRUSIM_IMAGE bs=1 seek=1 conv=notrunc status=none; korrel BSN X | sed -n 5p; printf '\x00\x01\x01' | dd of=$FRUSIM_IMAGE bs=1 seek=1 conv=notrunc status=none; korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!Common Header Invalid.
 Read FRU from BMC ~Error!!!Common Header Invalid.
 Read FRU from BMC ~Error!!!Common Header Invalid.
 files:
 read 0-0
 read 0-0
+read 0-0
 -000000 01 07 04 07 0d 00 00 e6  >........<
-+000000 01 00 07 07 0d 00 00 e6  >........<
++000000 01 00 01 01 0d 00 00 e6  >........<
 === Growing by a block onto a device exactly large enough
 device: vendor 192
 run: korrel BSN ZM18AS012345678901 | tail -n 1
