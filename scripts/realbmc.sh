@@ -191,7 +191,8 @@ realbmc_freeipmi() (
     set -eu
     home=$(mktemp -d)
     trap 'rm -rf "$home"' EXIT
-    HOME=$home TZ=UTC ipmi-fru "$@"
+    # ipmi-fru lives in /usr/sbin, which a developer who is not root may lack.
+    HOME=$home TZ=UTC PATH=$PATH:/usr/sbin ipmi-fru "$@"
 )
 
 realbmc_frufile() { realbmc_freeipmi --fru-file="$1/fru.bin"; }

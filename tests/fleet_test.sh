@@ -15,7 +15,7 @@ trap '"$realbmc" stop "$work/bmc" >/dev/null 2>&1; rm -rf "$work"' EXIT
 trap 'exit 143' TERM INT HUP
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-fields() { HOME=$work TZ=UTC ipmi-fru --fru-file="$1" | tail -n +2; }
+fields() { HOME=$work TZ=UTC /usr/sbin/ipmi-fru --fru-file="$1" | tail -n +2; }
 
 # host NAME DEVICE ENV: a fresh directory and an inventory entry; the new
 # serial number is SN-NAME, and NAME.bin names the device.

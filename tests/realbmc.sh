@@ -10,8 +10,7 @@ umask 022  # korrel refuses a working directory its group may write to
 korrel=$(realpath "$1")
 top=$(cd "$(dirname "$0")/.." && pwd)
 fixture=$top/scripts/realbmc.sh
-PATH=$PATH:/usr/sbin  # ipmi-fru, for a developer who is not root
-for cmd in ipmitool ipmi_sim ipmi-fru; do
+for cmd in ipmitool ipmi_sim /usr/sbin/ipmi-fru; do
     command -v $cmd >/dev/null && continue
     # CI installs them (scripts/deps.sh test): there a missing one is a fault.
     echo "$cmd missing: install ipmitool, openipmi and freeipmi-tools"
