@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::strncpy(st.fruvalue[f], text.c_str(), kValueSlot - 1);  // a text ends at its first NUL
         if (f == kDateField)
             continue;
-        uint8_t type = st.keep.type[lengthIndex(f)] = in.ConsumeIntegral<uint8_t>() & kTypeMask;
-        int chars = std::strlen(st.fruvalue[f]) > 0 ? static_cast<int>(std::strlen(st.fruvalue[f])) - 1 : 0;
-        staged[static_cast<int>(kFields[f].area)] += 1 + (type == kText && chars == 1 ? 2 : chars);
+        st.keep.type[lengthIndex(f)] = in.ConsumeIntegral<uint8_t>() & kTypeMask;
+        int chars;
+        staged[static_cast<int>(kFields[f].area)] += 1 + pipeline::valueBytes(st, f, &chars);
     }
     bool fits = staged[0] <= kAreaStreamSize && staged[1] <= kAreaStreamSize && staged[2] <= kAreaStreamSize;
     if (buildFruImage(st) != fits)

@@ -36,7 +36,7 @@ constexpr int kBlockSize = 8;
 constexpr unsigned char kEndOfFields = 0xC1;
 constexpr int kLengthMask = 0x3F;
 constexpr int kTypeShift = 6;
-constexpr int kTextType = 3;  // 8-bit text, the only type korrel writes
+constexpr int kTextType = 3;  // 8-bit text, the only type fru print shows here
 
 // Completion codes, with the text real ipmitool prints for each.
 struct Refusal {

@@ -54,6 +54,13 @@ bool read(RunState &st, const uint8_t *device, size_t size)
     return readFruFromBmc(st);
 }
 
+int valueBytes(const RunState &st, int field, int *chars)
+{
+    size_t length = std::strlen(st.fruvalue[field]);
+    *chars = length > 0 ? static_cast<int>(length) - 1 : 0;
+    return st.keep.type[lengthIndex(field)] == kText && *chars == 1 ? 2 : *chars;
+}
+
 // Read apart from korrel's decoder: the header, the internal use area kept
 // (or the fixed block), then the three areas back to back, each a whole
 // number of blocks with every field, the end marker, zero padding and a
@@ -82,10 +89,8 @@ const char *imageHolds(const RunState &st)
             if (f == kDateField || static_cast<int>(kFields[f].area) != a)
                 continue;
             const char *text = st.fruvalue[f];
-            int chars = std::strlen(text) > 0 ? static_cast<int>(std::strlen(text)) - 1 : 0;
-            uint8_t type = st.keep.type[lengthIndex(f)];
-            int padded = type == kText && chars == 1 ? 2 : chars;  // one character of text gets a NUL behind it
-            if (b[p] != (type | padded) || std::memcmp(b + p + 1, text, chars) != 0 || (padded > chars && b[p + 2] != 0))
+            int chars, padded = valueBytes(st, f, &chars);
+            if (b[p] != (st.keep.type[lengthIndex(f)] | padded) || std::memcmp(b + p + 1, text, chars) != 0 || (padded > chars && b[p + 2] != 0))
                 return "a field's type, length or bytes";
             if ((p += 1 + padded) >= end - 1)
                 return "fields run past their area";

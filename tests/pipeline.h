@@ -17,6 +17,11 @@ namespace pipeline {
 // device's remaining bytes as a raw line, then with nothing.
 bool read(korrel::RunState &st, const uint8_t *device, size_t size);
 
+// The bytes a field's value takes in the image, from its stored text: the
+// text less its last character (the newline), and a NUL behind a single
+// character of 8-bit text.
+int valueBytes(const korrel::RunState &st, int field, int *chars);
+
 // After buildFruImage: nullptr when the image is sound and holds the stored
 // texts (each without its newline), their types, the area codes, the date
 // and the internal use area kept; otherwise what is wrong.

@@ -10,6 +10,14 @@ namespace {
 
 constexpr const char *kOnlyBsn = "ONLY_BSN";
 
+// What the command line gives is text, whatever type the field had.
+void setText(RunState &st, int field, const char *value)
+{
+    std::memset(st.fruvalue[field], 0, kValueSlot);
+    std::strcpy(st.fruvalue[field], value);
+    st.keep.type[lengthIndex(field)] = kText;
+}
+
 bool setField(RunState &st, const char *key, const char *value)
 {
     putLine(msg::kRunCommand);
@@ -25,9 +33,7 @@ bool setField(RunState &st, const char *key, const char *value)
         printUsage();
         return false;
     }
-    std::memset(st.fruvalue[field], 0, kValueSlot);
-    std::strcpy(st.fruvalue[field], value);
-    st.keep.type[lengthIndex(field)] = kText;  // what the command line gives is text
+    setText(st, field, value);
     putDone();
     return true;
 }
@@ -36,12 +42,9 @@ bool setField(RunState &st, const char *key, const char *value)
 // and the encoder stores a fixed manufacturing date.
 void keepOnlyBoardSerial(RunState &st)
 {
-    for (int f = 0; f < kFieldCount; ++f) {
-        if (f == kDateField || f == kBoardSerialField)
-            continue;
-        std::memset(st.fruvalue[f], 0, kValueSlot);
-        st.keep.type[lengthIndex(f)] = kText;
-    }
+    for (int f = 0; f < kFieldCount; ++f)
+        if (f != kDateField && f != kBoardSerialField)
+            setText(st, f, "");
     g_only_BSN = 1;
 }
 

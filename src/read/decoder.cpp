@@ -6,14 +6,14 @@
 
 namespace korrel {
 
-namespace {
-
 uint8_t dataByte(const char *response, int k)
 {
     uint8_t b;
     str2byte(response + dataPos(k), &b);
     return b;
 }
+
+namespace {
 
 int areaOffset(const FruLayout &layout, Area area)
 {

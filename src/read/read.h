@@ -14,6 +14,9 @@ constexpr int dataPos(int k)
     return 3 * k + 4;
 }
 
+// Data byte k of a response line that passed the response check.
+uint8_t dataByte(const char *response, int k);
+
 // The read phase.  Returns false after printing its message when the run
 // must end.
 bool readFruFromBmc(RunState &st);

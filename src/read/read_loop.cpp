@@ -16,11 +16,8 @@ void takeHeader(const char *response, FruLayout &layout)
 {
     int *offsets[] = {&layout.internalUse, &layout.chassis, &layout.board,
                       &layout.product, &layout.multiRecord};
-    for (int i = 0; i < 5; ++i) {
-        uint8_t b;
-        str2byte(response + dataPos(i + 1), &b);
-        *offsets[i] = b;
-    }
+    for (int i = 0; i < 5; ++i)
+        *offsets[i] = dataByte(response, i + 1);
 }
 
 int firstInfoArea(const FruLayout &layout)
@@ -68,7 +65,7 @@ void keepInternalUse(RunState &st, int block)
 {
     int at = (block - st.layout.internalUse) * kBlockSize;
     for (int k = 0; k < kBlockSize; ++k)
-        str2byte(st.response + dataPos(k), &st.keep.internalUse[at + k]);
+        st.keep.internalUse[at + k] = dataByte(st.response, k);
     st.keep.internalUseBlocks = block - st.layout.internalUse + 1;
 }
 
