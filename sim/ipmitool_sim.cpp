@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr int kNetFnStorage = 0x0A;
@@ -159,14 +161,15 @@ long indexInLog(const char *path, RequestKind kind) {
   return count - 1;
 }
 
-// A fault variable holds "k" or "k:REST"; faultsValid has vetted its shape.
+// A fault variable holds "k", "k-" (the k-th request and every later one)
+// or "k:REST"; faultsValid has vetted its shape.
 bool faultTargets(const char *name, long index, const char **rest) {
   const char *value = getenv(name);
   if (!value || !*value) return false;
   char *end;
   long k = strtol(value, &end, 10);
   if (rest) *rest = end + 1;
-  return k == index;
+  return k == index || (*end == '-' && index > k);
 }
 
 // ipmitool prints a response's bytes 16 to a line, each line led by a blank.
@@ -184,6 +187,11 @@ int serveInfo(const Request &rq, long size, long index) {
   if (rq.ndata < 1) return refuse(rq, kBadLength);
   if (rq.data[0] != kFruDeviceId) return refuse(rq, kInvalidField);
   if (faultTargets("FRUSIM_FAIL_INFO", index, nullptr)) return refuse(rq, kInjected);
+  const char *text;
+  if (faultTargets("FRUSIM_INFO_LINE", index, &text)) {
+    printf("%s\n", text);
+    return 0;
+  }
   // Size LSB first, then the access byte: 0, the device is addressed in bytes.
   const unsigned char answer[] = {static_cast<unsigned char>(size & 0xFF),
                                   static_cast<unsigned char>((size >> 8) & 0xFF), 0};
@@ -225,6 +233,9 @@ int serveWrite(const Request &rq, FILE *dev, long size, long index) {
   if (rq.data[0] != kFruDeviceId) return refuse(rq, kInvalidField);
   if (faultTargets("FRUSIM_FAIL_WRITE", index, nullptr)) return refuse(rq, kInjected);
   long offset = rq.data[1] + 256L * rq.data[2];
+  // A device whose blocks from FRUSIM_FAIL_WRITE_BLOCK on cannot be written.
+  const char *from = getenv("FRUSIM_FAIL_WRITE_BLOCK");
+  if (from && *from && offset >= kBlockSize * strtol(from, nullptr, 10)) return refuse(rq, kInjected);
   if (offset >= size) return refuse(rq, kOutOfRange);
   if (offset + count > size) return refuse(rq, kLengthLimit);
   if (count == 0) return refuse(rq, kUnspecified);
@@ -247,9 +258,9 @@ int serveWrite(const Request &rq, FILE *dev, long size, long index) {
 }
 
 // A typo in a fault variable must stop the test, not quietly inject nothing.
-// They count requests through the log, so they need one.
+// Those that pick a request count requests through the log, so they need one.
 bool faultsValid(const char *logPath) {
-  enum Shape { kIndex, kIndexText, kIndexHex };
+  enum Shape { kIndex, kIndexText, kIndexHex, kNumber };
   struct FaultVar {
     const char *name;
     Shape shape;
@@ -257,21 +268,26 @@ bool faultsValid(const char *logPath) {
   static const FaultVar kFaultVars[] = {{"FRUSIM_FAIL_INFO", kIndex},
                                         {"FRUSIM_FAIL_READ", kIndex},
                                         {"FRUSIM_FAIL_WRITE", kIndex},
+                                        {"FRUSIM_INFO_LINE", kIndexText},
                                         {"FRUSIM_READ_LINE", kIndexText},
-                                        {"FRUSIM_WRITE_COUNT", kIndexHex}};
-  static const char *const kForms[] = {"k", "k:TEXT", "k:NN"};
+                                        {"FRUSIM_WRITE_COUNT", kIndexHex},
+                                        {"FRUSIM_FAIL_WRITE_BLOCK", kNumber},
+                                        {"FRUSIM_DELAY_MS", kNumber}};
+  static const char *const kForms[] = {"k or k-", "k:TEXT", "k:NN", "a number"};
   for (const FaultVar &var : kFaultVars) {
     const char *value = getenv(var.name);
     if (!value || !*value) continue;
     char *end;
     strtol(value, &end, 10);
-    bool ok = value[0] >= '0' && value[0] <= '9' && *end == (var.shape == kIndex ? '\0' : ':');
+    bool ok = value[0] >= '0' && value[0] <= '9';
+    if (var.shape == kIndex) ok = ok && (*end == '\0' || (end[0] == '-' && end[1] == '\0'));
+    else ok = ok && *end == (var.shape == kNumber ? '\0' : ':');
     if (ok && var.shape == kIndexHex) {
       const char *nn = end + 1;
       size_t digits = strspn(nn, "0123456789abcdefABCDEF");
       ok = digits >= 1 && digits <= 2 && nn[digits] == '\0';
     }
-    if (!ok || !logPath) {
+    if (!ok || (!logPath && var.shape != kNumber)) {
       fprintf(stderr, "ipmitool: %s=%s needs the form %s and FRUSIM_LOG set\n", var.name, value,
               kForms[var.shape]);
       return false;
@@ -441,5 +457,8 @@ int main(int argc, char **argv) {
     return serveFru(argc - 1 - verbose, argv + 1 + verbose, verbose > 0);
   Request rq;
   if (!parseRequest(argc, argv, &rq)) return 1;
+  // A slow BMC, for runs that must overlap.
+  const char *delay = getenv("FRUSIM_DELAY_MS");
+  if (delay && *delay) usleep(static_cast<useconds_t>(1000 * strtol(delay, nullptr, 10)));
   return serve(rq, logPath);
 }

@@ -9,12 +9,12 @@ bool runReadCommand(const char *command, char *response, int size)
     FILE *pipe = popen(command, "r");
     if (pipe == nullptr)
         return false;
-    // Only the first line matters; the rest of the output and the exit
-    // status are left to the response check.
+    // Only the first line matters; the rest of the output is read by no one.
     if (std::fgets(response, size, pipe) == nullptr)
         response[0] = '\0';
-    pclose(pipe);
-    return true;
+    // ipmitool exits non-zero when the BMC refused the request, whatever it
+    // printed before.
+    return pclose(pipe) == 0;
 }
 
 }  // namespace korrel

@@ -22,7 +22,8 @@ uint8_t dataByte(const char *response, int k);
 bool readFruFromBmc(RunState &st);
 
 // Runs one read command and leaves the first line it prints in response
-// (cleared by the caller).  Returns false when the command cannot be started.
+// (cleared by the caller).  Returns false when the command cannot be started
+// or does not exit with status 0.
 // It is the one place that talks to ipmitool on the read side, in a file of
 // its own so that fuzzers and tests can link another in its place.
 bool runReadCommand(const char *command, char *response, int size);
