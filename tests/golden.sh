@@ -5,6 +5,7 @@
 #   === what the case shows
 #   device: RECORD [SIZE]      tests/records/RECORD.hex, or "sample"
 #   patch: OFFSET HEX...       bytes put into the device before the run
+#   sum: OFFSET LENGTH         then the region's last byte made its zero checksum
 #   run: SHELL LINE            run in a fresh working directory
 #   ...the transcript the run gave...
 #
@@ -24,17 +25,19 @@ status=0
 
 bytes() { printf '%b' "$(sed 's/#.*//' | tr -cd '0-9a-fA-F' | sed 's/../\\x&/g')"; }
 
-# Runs of reads and of writes of consecutive blocks from block 0 on, each in
-# exactly the form korrel sends, are shown as "read 0-34"; any other request
-# as it is.
+# Runs of reads and of writes of consecutive blocks, each in exactly the form
+# korrel sends, are shown as "read 0-34"; any other request as it is.
 requests() {
     awk 'function at(k, n) { return sprintf("raw 0x0A 0x1%d 0x00 0x%02X 0x%02X", k, n * 8 % 256, int(n * 8 / 256)) }
         function is(k, n) { return k == 1 ? $0 == at(1, n) " 0x08" : index($0, at(2, n)) == 1 && $0 ~ written }
+        function hex(s, i, v) { for (i = 3; i <= length(s); i++) v = v * 16 + index("0123456789ABCDEF", substr(s, i, 1)) - 1; return v }
+        function flush() { if (kind) print name[kind] " " first "-" n - 1; kind = 0 }
         BEGIN { name[1] = "read"; name[2] = "write"; written = "^raw( 0x[0-9A-F][0-9A-F])+$" }
         kind && is(kind, n) { n++; next }
-        { if (kind) print name[kind] " 0-" n - 1; kind = is(1, 0) ? 1 : is(2, 0) ? 2 : 0; n = 1 }
-        !kind { print }
-        END { if (kind) print name[kind] " 0-" n - 1 }'
+        { flush(); k = $3 == "0x11" ? 1 : $3 == "0x12" ? 2 : 0; b = (hex($5) + 256 * hex($6)) / 8 }
+        k && b == int(b) && is(k, b) { kind = k; first = n = b; n++; next }
+        { print }
+        END { flush() }'
 }
 
 # What a case's shell line calls: korrel, with its exit status shown right
@@ -53,8 +56,8 @@ stage() { # FUNCTION COMMAND ARGS...
     echo "[exit $code]"
 }
 
-run_case() { # DEVICE PATCHES SHELL-LINE
-    local w record size offset hex
+run_case() { # DEVICE PATCHES SUMS SHELL-LINE
+    local w record size offset hex sum
     w=$(mktemp -d)
     mkdir "$w/run"
     read -r record size <<<"$1"
@@ -63,8 +66,13 @@ run_case() { # DEVICE PATCHES SHELL-LINE
     while read -r offset hex; do
         [ -z "$offset" ] || bytes <<<"$hex" | dd of="$w/dev.bin" bs=1 seek=$((offset)) conv=notrunc status=none
     done <<<"$2"
+    while read -r offset size; do
+        [ -z "$offset" ] && continue
+        sum=$(od -An -v -tu1 -j$((offset)) -N$((size - 1)) "$w/dev.bin" | awk '{ for (i = 1; i <= NF; i++) s += $i } END { printf "%02x", (256 - s % 256) % 256 }')
+        bytes <<<"$sum" | dd of="$w/dev.bin" bs=1 seek=$((offset + size - 1)) conv=notrunc status=none
+    done <<<"$3"
     cp "$w/dev.bin" "$w/before.bin"
-    (cd "$w/run" && export PATH=$sim:/usr/bin:/bin FRUSIM_IMAGE=$w/dev.bin FRUSIM_LOG=$w/log && eval "$3") 2>&1 >"$w/out" | sed 's/^/2> /' >"$w/err"
+    (cd "$w/run" && export PATH=$sim:/usr/bin:/bin FRUSIM_IMAGE=$w/dev.bin FRUSIM_LOG=$w/log && eval "$4") 2>&1 >"$w/out" | sed 's/^/2> /' >"$w/err"
     cat "$w/out" "$w/err"
     echo "files:$(cd "$w/run" && find . -mindepth 1 -maxdepth 1 -printf ' %P %m %y\n' | sort | tr -d '\n')"
     [ -f "$w/log" ] && requests <"$w/log"
@@ -76,13 +84,14 @@ run_case() { # DEVICE PATCHES SHELL-LINE
 
 for table in "$@"; do
     fresh=$(mktemp)
-    dev='' patches='' skipping=0
+    dev='' patches='' sums='' skipping=0
     while IFS= read -r line; do
         case $line in
-        "=== "*) skipping=0 dev='' patches='' ;;
+        "=== "*) skipping=0 dev='' patches='' sums='' ;;
         "device: "*) dev=${line#device: } ;;
         "patch: "*) patches+=${line#patch: }$'\n' ;;
-        "run: "*) echo "$line"; run_case "$dev" "$patches" "${line#run: }"; skipping=1; continue ;;
+        "sum: "*) sums+=${line#sum: }$'\n' ;;
+        "run: "*) echo "$line"; run_case "$dev" "$patches" "$sums" "${line#run: }"; skipping=1; continue ;;
         esac
         [ $skipping = 1 ] || echo "$line"
     done <"$table" >"$fresh"

@@ -63,13 +63,13 @@ struct AreaDef {
     // Data byte 2 for a record that lacks the area: chassis type 23 (Rack
     // Mount Chassis in the SMBIOS enumeration), language code 0 (English).
     uint8_t defaultCode;
-    const char *noEndMessage;
+    const char *name;  // in the area's messages
 };
 
 constexpr AreaDef kAreas[] = {
-    {Area::chassis, 0, 3, 1, 3, false, 0x17, "Error!!!Chassis Info no EoF."},
-    {Area::board, 4, 6, 4, 6, true, 0x00, "Error!!!Board Info no EoF."},
-    {Area::product, 10, 8, 1, 3, false, 0x00, "Error!!!Product Info no EoF."},
+    {Area::chassis, 0, 3, 1, 3, false, 0x17, "Chassis"},
+    {Area::board, 4, 6, 4, 6, true, 0x00, "Board"},
+    {Area::product, 10, 8, 1, 3, false, 0x00, "Product"},
 };
 static_assert(sizeof kAreas / sizeof kAreas[0] == 3, "chassis, board, product");
 static_assert(kAreas[0].fieldCount + kAreas[1].fieldCount + kAreas[2].fieldCount ==

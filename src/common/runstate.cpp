@@ -7,8 +7,14 @@ int g_only_BSN = 0;
 void resetKeep(FruKeep &keep)
 {
     keep = FruKeep{};
-    for (int a = 0; a < 3; ++a)
+    keep.deviceSize = -1;
+    constexpr Region kOwn[] = {Region::internalUse, Region::chassis, Region::board, Region::product};
+    for (Region region : kOwn)
+        keep.order[keep.regions++] = region;
+    for (int a = 0; a < 3; ++a) {
         keep.areaCode[a] = kAreas[a].defaultCode;
+        keep.hadCustom[a] = true;
+    }
     for (uint8_t &type : keep.type)
         type = kText;
 }

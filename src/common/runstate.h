@@ -11,15 +11,19 @@
 namespace korrel {
 
 constexpr int kBlockSize = 8;         // FRU offsets and lengths count 8-byte blocks
-constexpr int kImageBlocks = 150;
+// The read and the image cover the same 4 KiB, so that every record korrel
+// writes it can read and edit again.  The header addresses areas up to
+// block 255; only a multirecord area runs on beyond that.
+constexpr int kImageBlocks = 512;
 constexpr int kImageSize = kImageBlocks * kBlockSize;
+constexpr int kReadBlocks = kImageBlocks;
+constexpr int kMaxOffset = 255;       // a header offset is one byte
 constexpr int kAreaStreamSize = 256;
 constexpr int kCommandSize = 255;
 constexpr int kResponseSize = 255;
 constexpr int kTextLineSize = 254;
-constexpr int kReadBlocks = 64;    // the read covers the first 512 bytes of the device
 
-// Area offsets in blocks, as the common header gives them.
+// Area offsets in blocks, as the common header gives them; 0 for none.
 struct FruLayout {
     int internalUse;
     int chassis;
@@ -28,32 +32,50 @@ struct FruLayout {
     int multiRecord;
 };
 
-// The decoder's progress between blocks.
+// The encoder's field lengths: the length of each type/length field's
+// stored text, in field order with the date left out.
 struct FruReadState {
-    // Bytes of each type/length field still to copy while decoding; the
-    // encoder reuses the same counters for the stored-text lengths.
     uint8_t length[kLengthCount];
-    uint8_t fill[kLengthCount];
-    uint8_t taken[kFieldCount];
-    uint8_t finished;
-    int cursor;  // next data byte of the current block; 8 when it is done
 };
+
+// The record's regions in the order of their offsets, as the rewrite lays
+// them out again.
+enum class Region : uint8_t { internalUse, chassis, board, product, multiRecord };
+constexpr int kRegionCount = 5;
 
 // What the rewrite carries over from the record read besides the values,
 // so that a record korrel did not lay out comes back as it was read.  The
 // image's reset leaves it alone.
 struct FruKeep {
-    // The internal use area's blocks, which lie before the first info area;
-    // none means the new record gets korrel's fixed block.
-    uint8_t internalUse[(kReadBlocks - 1) * kBlockSize];
+    // The old record's bytes as read, blocks 0 to blocksRead - 1.
+    uint8_t record[kReadBlocks * kBlockSize];
+    int blocksRead;  // the old record's extent, known to exist on the device
+    long deviceSize; // in bytes, once asked; -1 before
+    Region order[kRegionCount];
+    int regions;
+    // The internal use area's blocks; none means the new record gets
+    // korrel's fixed block.
+    uint8_t internalUse[(kMaxOffset - 1) * kBlockSize];
     int internalUseBlocks;
+    // The multirecord area, records and all; its records hold no offsets,
+    // so it moves unchanged.
+    int multiRecordStart;  // byte offset in record
+    int multiRecordBytes;
     // Data byte 2 of each info area: chassis type, board and product
     // language codes, in area order.
     uint8_t areaCode[3];
     // The type bits of each type/length field's byte, in field order with
     // the date left out.
     uint8_t type[kLengthCount];
-    int blocksRead;  // the old record's extent, known to exist on the device
+    // Fields whose bytes fru.txt cannot carry (a zero byte, a newline) are
+    // written back from the bytes read unless the edit sets them.
+    uint8_t raw[kLengthCount][kMaxValue];
+    uint8_t rawLength[kLengthCount];
+    bool keepRaw[kLengthCount];
+    // Custom fields behind an area's first, encoded as read, in order.
+    uint8_t moreCustom[3][kMaxOffset * kBlockSize];  // an area is at most 255 blocks
+    int moreCustomBytes[3];
+    bool hadCustom[3];  // whether the area had a custom field at all
 };
 
 // A scratch file as korrel created it, so that a file swapped in under its
@@ -73,7 +95,7 @@ struct RunState {
     char fruvalue[kFieldCount][kValueSlot];
     uint8_t mfgDate[3];
     uint8_t fruimage[kImageSize];
-    uint8_t block;  // current block index of the image
+    int block;  // current block index of the image
     uint8_t areastream[kAreaStreamSize];
     int streamCount;
     char command[kCommandSize];
@@ -85,8 +107,9 @@ struct RunState {
 };
 
 // Until the record is read, it is taken to be as korrel would write it:
-// no internal use area, chassis type and languages as korrel's own, every
-// field 8-bit text.
+// no internal use area (the fixed block), chassis, board and product areas
+// in that order with one custom field each, chassis type and languages as
+// korrel's own, every field 8-bit text.
 void resetKeep(FruKeep &keep);
 
 // Set by the ONLY_BSN command; read by the encoder and the script writer.

@@ -16,6 +16,7 @@ void setText(RunState &st, int field, const char *value)
     std::memset(st.fruvalue[field], 0, kValueSlot);
     std::strcpy(st.fruvalue[field], value);
     st.keep.type[lengthIndex(field)] = kText;
+    st.keep.keepRaw[lengthIndex(field)] = false;
 }
 
 bool setField(RunState &st, const char *key, const char *value)
@@ -38,13 +39,16 @@ bool setField(RunState &st, const char *key, const char *value)
     return true;
 }
 
-// Keeps the board serial number and the date; every other field is emptied
-// and the encoder stores a fixed manufacturing date.
+// Keeps the board serial number and the date; every other field, custom
+// fields behind the first included, is emptied and the encoder stores a
+// fixed manufacturing date.
 void keepOnlyBoardSerial(RunState &st)
 {
     for (int f = 0; f < kFieldCount; ++f)
         if (f != kDateField && f != kBoardSerialField)
             setText(st, f, "");
+    for (int &bytes : st.keep.moreCustomBytes)
+        bytes = 0;
     g_only_BSN = 1;
 }
 

@@ -1,4 +1,5 @@
-#include <cctype>
+#include <cstdio>
+#include <cstring>
 
 #include "console.h"
 #include "hex.h"
@@ -6,14 +7,9 @@
 
 namespace korrel {
 
-uint8_t dataByte(const char *response, int k)
-{
-    uint8_t b;
-    str2byte(response + dataPos(k), &b);
-    return b;
-}
-
 namespace {
+
+constexpr uint8_t kFormatVersion = 0x01;
 
 int areaOffset(const FruLayout &layout, Area area)
 {
@@ -25,117 +21,107 @@ int areaOffset(const FruLayout &layout, Area area)
     return 0;
 }
 
-// Each area runs from its offset up to the next area's; the product area has
-// no upper bound, and an absent chassis area (offset 0) has no blocks at all.
-bool inArea(const FruLayout &layout, Area area, int block)
-{
-    switch (area) {
-    case Area::chassis:
-        return layout.chassis != 0 && layout.chassis <= block && block < layout.board;
-    case Area::board:
-        return layout.board <= block && block < layout.product;
-    case Area::product:
-        return block >= layout.product;
-    }
-    return false;
-}
-
 // The date is kept as text, most significant byte first, while the area
-// stores it least significant byte first in data bytes 3 to 5.
-void takeDate(RunState &st, const char *response)
+// stores it least significant byte first in bytes 3 to 5.
+void takeDate(RunState &st, const uint8_t *area)
 {
-    char *text = st.fruvalue[kDateField];
-    for (int i = 0; i < 3; ++i) {
-        const char *pair = response + dataPos(5 - i);
-        text[2 * i] = static_cast<char>(std::toupper(static_cast<unsigned char>(pair[0])));
-        text[2 * i + 1] = static_cast<char>(std::toupper(static_cast<unsigned char>(pair[1])));
-    }
-    st.rd.taken[kDateField] = 1;
+    std::snprintf(st.fruvalue[kDateField], kValueSlot, "%02X%02X%02X", area[5], area[4], area[3]);
 }
 
-void takeTypeLength(RunState &st, const char *response, int field)
+// A value is what fru.txt shows of the field: its bytes up to the first
+// zero byte or newline, which a line of text cannot carry.  A field holding
+// either is also kept as read, to be written back so unless it is edited;
+// so is one character of 8-bit text, which korrel itself would store with
+// a NUL behind it (the length 1 is reserved for the end marker).
+void takeField(RunState &st, int field, uint8_t typeLength, const uint8_t *bytes)
 {
-    FruReadState &rd = st.rd;
-    uint8_t b = dataByte(response, rd.cursor);
-    rd.taken[field] = 1;
-    // In a custom field's place C1 means there is none; it then serves as
-    // the area's end marker.
-    if (kFields[field].custom && b == kEndOfFields) {
-        rd.length[lengthIndex(field)] = 0;  // the cursor stays: it is the end marker
-        return;
-    }
-    rd.length[lengthIndex(field)] = b & kLengthMask;
-    st.keep.type[lengthIndex(field)] = b & kTypeMask;
-    ++rd.cursor;
-}
-
-// Copies as many of the field's bytes as this block holds; a field may run
-// on into the next block.  Each field is taken once with at most 63 bytes,
-// so fill never passes kMaxValue and the slot keeps its terminating zero.
-void copyBytes(RunState &st, const char *response, int field)
-{
-    FruReadState &rd = st.rd;
-    uint8_t &left = rd.length[lengthIndex(field)];
-    uint8_t &fill = rd.fill[lengthIndex(field)];
-    while (left > 0 && rd.cursor < kBlockSize) {
-        st.fruvalue[field][fill++] = static_cast<char>(dataByte(response, rd.cursor++));
-        --left;
+    int li = lengthIndex(field);
+    int n = typeLength & kLengthMask;
+    st.keep.type[li] = typeLength & kTypeMask;
+    int shown = 0;
+    while (shown < n && bytes[shown] != 0 && bytes[shown] != '\n')
+        ++shown;
+    std::memcpy(st.fruvalue[field], bytes, shown);
+    if (shown < n || (n == 1 && (typeLength & kTypeMask) == kText)) {
+        st.keep.keepRaw[li] = true;
+        st.keep.rawLength[li] = static_cast<uint8_t>(n);
+        std::memcpy(st.keep.raw[li], bytes, n);
     }
 }
 
-// One step through an area: its start, then the first field with bytes
-// left, else the end check.  Returns false when the end marker is missing.
-bool areaStep(RunState &st, const AreaDef &area, int block, const char *response)
+// Behind the last field stands C1; a 00 ends the fields too, but only when
+// nothing but zeros follows it up to the checksum byte: otherwise it is an
+// empty binary field with more fields behind it.
+bool fieldsEnd(const uint8_t *area, int at, int checksumAt)
 {
-    FruReadState &rd = st.rd;
-    if (block == areaOffset(st.layout, area.area) && !rd.taken[area.firstField]) {
-        // The chassis type or the language code, written back as read.
-        st.keep.areaCode[static_cast<int>(area.area)] = dataByte(response, 2);
-        if (area.hasDate)
-            takeDate(st, response);
-        rd.cursor = area.firstTypeLength;
-        takeTypeLength(st, response, area.firstField);
-    }
-    for (int f = area.firstField; f < area.firstField + area.fieldCount; ++f) {
-        if (rd.cursor >= kBlockSize)
-            return true;
-        if (!rd.taken[f])
-            takeTypeLength(st, response, f);
-        if (rd.cursor >= kBlockSize)
-            return true;
-        if (rd.length[lengthIndex(f)] != 0) {
-            copyBytes(st, response, f);
-            return true;
-        }
-    }
-    uint8_t end = dataByte(response, rd.cursor);
-    if (end != kEndOfFields && end != 0x00) {
-        putLine(area.noEndMessage);
-        return false;
-    }
-    rd.cursor = kBlockSize;  // the rest of the block is padding
-    if (area.area == Area::product)
-        rd.finished = 1;
+    if (area[at] == kEndOfFields)
+        return true;
+    for (int i = at; i < checksumAt; ++i)
+        if (area[i] != 0)
+            return false;
     return true;
+}
+
+// Walks the area's fields, which must all lie before its checksum byte:
+// the fixed ones, then its custom fields up to the end marker.  The first
+// custom field has a value slot; those behind it are kept as read.
+// Returns the message format when the area is not sound.
+const char *walkFields(RunState &st, const AreaDef &area, const uint8_t *a, int size)
+{
+    const int checksumAt = size - 1;
+    const int firstCustom = area.firstField + area.fieldCount - 1;
+    const int ai = static_cast<int>(area.area);
+    st.keep.hadCustom[ai] = false;
+    int at = 2 + area.fixedBytes;
+    for (int field = area.firstField;; ++field) {
+        bool custom = field >= firstCustom;
+        if (at >= checksumAt)
+            return custom ? msg::kNoEndOfFields : msg::kFieldPastEnd;
+        if (custom && fieldsEnd(a, at, checksumAt))
+            return nullptr;
+        int n = a[at] & kLengthMask;
+        if (at + 1 + n > checksumAt)
+            return msg::kFieldPastEnd;
+        if (field <= firstCustom) {
+            takeField(st, field, a[at], a + at + 1);
+        } else {
+            // An area is at most 255 blocks, which the buffer holds.
+            std::memcpy(st.keep.moreCustom[ai] + st.keep.moreCustomBytes[ai], a + at, 1 + n);
+            st.keep.moreCustomBytes[ai] += 1 + n;
+        }
+        st.keep.hadCustom[ai] = st.keep.hadCustom[ai] || custom;
+        at += 1 + n;
+    }
+}
+
+// An info area is its length byte's number of blocks, version 1, summing
+// to zero; its fixed bytes are kept, its fields decoded.
+const char *decodeArea(RunState &st, const AreaDef &area, const uint8_t *a)
+{
+    int size = a[1] * kBlockSize;
+    if (a[0] != kFormatVersion || size == 0)
+        return msg::kAreaFormat;
+    if ((doChecksum(a, size - 1) & 0xFF) != 0)
+        return msg::kAreaChecksum;
+    st.keep.areaCode[static_cast<int>(area.area)] = a[2];
+    if (area.hasDate)
+        takeDate(st, a);
+    return walkFields(st, area, a, size);
 }
 
 }  // namespace
 
-bool decodeFruBlock(RunState &st, int block, const char *response)
+bool decodeFruRecord(RunState &st)
 {
-    while (st.rd.cursor < kBlockSize) {
-        bool inAny = false;
-        for (const AreaDef &area : kAreas) {
-            if (!inArea(st.layout, area.area, block))
-                continue;
-            inAny = true;
-            if (!areaStep(st, area, block, response))
-                return false;
+    for (const AreaDef &area : kAreas) {
+        int offset = areaOffset(st.layout, area.area);
+        if (offset == 0)
+            continue;  // no chassis area
+        const char *problem = decodeArea(st, area, st.keep.record + offset * kBlockSize);
+        if (problem != nullptr) {
+            putFormat(problem, area.name);
+            return false;
         }
-        // Padding between the header and the first area, or the tail of a
-        // longer internal use area: nothing to decode.
-        if (!inAny)
-            st.rd.cursor = kBlockSize;
     }
     return true;
 }

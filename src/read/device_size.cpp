@@ -15,8 +15,9 @@ constexpr const char *kSizeRequest = "ipmitool raw 0x0A 0x10 0x00\n";
 constexpr int kSizeLsbPos = 1;
 constexpr int kSizeMsbPos = 4;
 
-// The device's size in bytes, or -1 when it does not tell.
-int askDeviceSize(RunState &st)
+}  // namespace
+
+long askDeviceSize(RunState &st)
 {
     char *line = st.response;
     std::memset(line, 0, sizeof st.response);
@@ -32,14 +33,16 @@ int askDeviceSize(RunState &st)
     return lsb + 256 * msb;
 }
 
-}  // namespace
-
 bool deviceHoldsImage(RunState &st)
 {
     int blocks = st.block + 1;
     if (blocks <= st.keep.blocksRead)
         return true;
-    if (askDeviceSize(st) >= blocks * kBlockSize)
+    // A record with a multirecord area had the device's size asked before
+    // its chain was read.
+    if (st.keep.deviceSize < 0)
+        st.keep.deviceSize = askDeviceSize(st);
+    if (st.keep.deviceSize >= blocks * kBlockSize)
         return true;
     putLine(msg::kDeviceTooSmall);
     return false;

@@ -38,8 +38,13 @@ bool responseIsSound(const char *response);
 // message when it returns false.
 bool deviceHoldsImage(RunState &st);
 
-// Decodes one block of the record; the cursor is at data byte 0.  Returns
-// false after printing the area's message when an area lacks its end marker.
-bool decodeFruBlock(RunState &st, int block, const char *response);
+// The device's size in bytes (Get FRU Inventory Area Info), or -1 when it
+// does not tell.
+long askDeviceSize(RunState &st);
+
+// Decodes the info areas of the record read: each must be version 1, sum
+// to zero, and hold its fields and end marker before its checksum byte.
+// Returns false after printing the area's message when one is not sound.
+bool decodeFruRecord(RunState &st);
 
 }  // namespace korrel

@@ -10,84 +10,191 @@ namespace korrel {
 namespace {
 
 constexpr const char *kReadRequest = "ipmitool raw 0x0A 0x11 0x00";
+constexpr uint8_t kFormatVersion = 0x01;
 
-// Block 0 is the common header; data bytes 1 to 5 give the area offsets.
-void takeHeader(const char *response, FruLayout &layout)
+// A multirecord area is a chain of records, each a 5-byte header (type,
+// end-of-list bit and format version 2, data length, data checksum, header
+// checksum) and its data.
+constexpr int kRecordHeaderSize = 5;
+constexpr uint8_t kEndOfList = 0x80;
+constexpr uint8_t kRecordVersionMask = 0x0F;
+constexpr uint8_t kRecordVersion = 0x02;
+
+// What ended the read early: a message, and the area it names if it is a
+// format with %s.
+struct Refusal {
+    const char *message;
+    const char *area;
+};
+
+int offsetOf(const FruLayout &layout, Region region)
 {
-    int *offsets[] = {&layout.internalUse, &layout.chassis, &layout.board,
-                      &layout.product, &layout.multiRecord};
-    for (int i = 0; i < 5; ++i)
-        *offsets[i] = dataByte(response, i + 1);
+    switch (region) {
+    case Region::internalUse: return layout.internalUse;
+    case Region::chassis: return layout.chassis;
+    case Region::board: return layout.board;
+    case Region::product: return layout.product;
+    case Region::multiRecord: return layout.multiRecord;
+    }
+    return 0;
 }
 
-int firstInfoArea(const FruLayout &layout)
+const char *nameOf(Region region)
 {
-    return layout.chassis != 0 ? layout.chassis : layout.board;
+    switch (region) {
+    case Region::chassis: return areaDef(Area::chassis).name;
+    case Region::board: return areaDef(Area::board).name;
+    case Region::product: return areaDef(Area::product).name;
+    default: return nullptr;
+    }
 }
 
-// Chassis (or none), board and product in ascending order behind the
-// header, and an internal use area that shares a block with none of them.
-bool headerIsSound(const FruLayout &l)
+// The regions the header names, in the order of their offsets.  A record
+// without an internal use area gets korrel's fixed block first.
+void orderRegions(const FruLayout &layout, FruKeep &keep)
 {
-    if (l.product <= l.board || (l.chassis != 0 && l.chassis >= l.board))
-        return false;
-    return l.internalUse == 0 ||
-           (l.internalUse != l.chassis && l.internalUse != l.board && l.internalUse != l.product);
+    keep.regions = 0;
+    if (layout.internalUse == 0)
+        keep.order[keep.regions++] = Region::internalUse;
+    for (int at = 1; at <= kMaxOffset; ++at)
+        for (int r = 0; r < kRegionCount; ++r)
+            if (offsetOf(layout, static_cast<Region>(r)) == at)
+                keep.order[keep.regions++] = static_cast<Region>(r);
 }
 
-// The message for a header whose record korrel cannot rewrite whole, or
-// nullptr.  A multirecord area lies behind the product area, which the read
-// never fetches, and only the blocks before the first info area are read
-// whole, so neither could be written back.
-const char *headerRefusal(const FruLayout &layout)
+// Block 0 is the common header: version 1, the five offsets, a zero sum.
+// Every area korrel writes must be there, and no two at one block.
+const char *takeHeader(RunState &st)
 {
-    if (layout.board == 0)
-        return msg::kNoBoard;
-    if (layout.product == 0)
-        return msg::kNoProduct;
-    if (!headerIsSound(layout))
+    const uint8_t *h = st.keep.record;
+    FruLayout &l = st.layout;
+    l = FruLayout{h[1], h[2], h[3], h[4], h[5]};
+    if (h[0] != kFormatVersion || (doChecksum(h, kBlockSize - 1) & 0xFF) != 0)
         return msg::kBadHeader;
-    if (layout.multiRecord != 0)
-        return msg::kMultiRecord;
-    if (layout.internalUse > firstInfoArea(layout))
-        return msg::kInternalUse;
+    if (l.board == 0)
+        return msg::kNoBoard;
+    if (l.product == 0)
+        return msg::kNoProduct;
+    const int offsets[] = {l.internalUse, l.chassis, l.board, l.product, l.multiRecord};
+    for (int i = 0; i < kRegionCount; ++i)
+        for (int j = i + 1; j < kRegionCount; ++j)
+            if (offsets[i] != 0 && offsets[i] == offsets[j])
+                return msg::kBadHeader;
+    orderRegions(l, st.keep);
     return nullptr;
 }
 
-bool inInternalUse(const FruLayout &layout, int block)
+// Blocks needed to hold the first `bytes` of the record, within the
+// device and korrel's bound; 0 after setting why not.
+int blocksFor(const RunState &st, int bytes, Refusal &why)
 {
-    return layout.internalUse != 0 && layout.internalUse <= block &&
-           block < firstInfoArea(layout);
+    int blocks = (bytes + kBlockSize - 1) / kBlockSize;
+    if (blocks > kReadBlocks)
+        why = {msg::kMultiRecordTooLong, nullptr};
+    else if (blocks * kBlockSize > st.keep.deviceSize)
+        why = {msg::kMultiRecordPastDevice, nullptr};
+    return why.message == nullptr ? blocks : 0;
+}
+
+// Follows the chain of multirecords from block `at` as far as it has been
+// read, checking each record's sums; the end of the record that carries
+// the end-of-list bit is the end of the area.
+int multiRecordEnd(RunState &st, int at, Refusal &why)
+{
+    const uint8_t *rec = st.keep.record;
+    const int have = st.keep.blocksRead * kBlockSize;
+    for (int p = at * kBlockSize;;) {
+        if (p + kRecordHeaderSize > have)
+            return blocksFor(st, p + kRecordHeaderSize, why);
+        const uint8_t *h = rec + p;
+        int next = p + kRecordHeaderSize + h[2];
+        if ((h[1] & kRecordVersionMask) != kRecordVersion ||
+            (doChecksum(h, kRecordHeaderSize - 1) & 0xFF) != 0) {
+            why = {msg::kMultiRecordInvalid, nullptr};
+            return 0;
+        }
+        if (next > have)
+            return blocksFor(st, next, why);
+        if (((doChecksum(h + kRecordHeaderSize, h[2] - 1) + h[3]) & 0xFF) != 0) {
+            why = {msg::kMultiRecordInvalid, nullptr};
+            return 0;
+        }
+        if (h[1] & kEndOfList) {
+            st.keep.multiRecordStart = at * kBlockSize;
+            st.keep.multiRecordBytes = next - at * kBlockSize;
+            return blocksFor(st, next, why);
+        }
+        p = next;
+    }
+}
+
+// Where a region ends, in blocks, once its first block has been read: an
+// info area by its length byte, an internal use area at the next region.
+int regionEnd(RunState &st, int i, Refusal &why)
+{
+    Region region = st.keep.order[i];
+    int at = offsetOf(st.layout, region);
+    const uint8_t *first = st.keep.record + at * kBlockSize;
+    switch (region) {
+    case Region::internalUse:
+        // Behind the last info area nothing tells where it ends.
+        if (i + 1 < st.keep.regions)
+            return offsetOf(st.layout, st.keep.order[i + 1]);
+        why = {msg::kInternalUse, nullptr};
+        return 0;
+    case Region::multiRecord:
+        return multiRecordEnd(st, at, why);
+    default:
+        if (first[0] != kFormatVersion || first[1] == 0)
+            why = {msg::kAreaFormat, nameOf(region)};
+        return at + first[1];
+    }
+}
+
+// How many blocks the record takes, as far as the blocks read tell: more
+// than have been read means read on.  0 after setting why when the record
+// cannot be kept: its areas overlap, or its multirecord area is not last.
+int blocksNeeded(RunState &st, Refusal &why)
+{
+    int end = 1;
+    Region previous = Region::internalUse;
+    for (int i = 0; i < st.keep.regions; ++i) {
+        Region region = st.keep.order[i];
+        int at = offsetOf(st.layout, region);
+        if (at == 0)
+            continue;  // the fixed internal use block korrel adds
+        // The area before runs into this one: its length byte is wrong,
+        // or the multirecord area lies inside it.
+        if (at < end) {
+            why = region == Region::multiRecord ? Refusal{msg::kMultiRecordPlace, nullptr}
+                                                : Refusal{msg::kAreaFormat, nameOf(previous)};
+            return 0;
+        }
+        if (region == Region::multiRecord && i + 1 < st.keep.regions) {
+            why = {msg::kMultiRecordPlace, nullptr};
+            return 0;
+        }
+        if (at >= st.keep.blocksRead)
+            return at + 1;
+        end = regionEnd(st, i, why);
+        if (why.message != nullptr)
+            return 0;
+        previous = region;
+    }
+    return end;
 }
 
 // The internal use area is written back byte for byte.
-void keepInternalUse(RunState &st, int block)
+void keepInternalUse(RunState &st)
 {
-    int at = (block - st.layout.internalUse) * kBlockSize;
-    for (int k = 0; k < kBlockSize; ++k)
-        st.keep.internalUse[at + k] = dataByte(st.response, k);
-    st.keep.internalUseBlocks = block - st.layout.internalUse + 1;
-}
-
-// fru.txt carries a value as one line of text that ends at its first NUL:
-// a newline, a NUL inside 8-bit text (16-bit Unicode, most likely) or a NUL
-// in any other type would come back changed.  Zeros that only pad 8-bit
-// text are dropped harmlessly.  Returns the first such field, or -1.
-int fieldNotCarried(const RunState &st)
-{
-    for (int f = 0; f < kFieldCount; ++f) {
-        if (f == kDateField)
+    int at = st.layout.internalUse;
+    for (int i = 0; at != 0 && i + 1 < st.keep.regions; ++i) {
+        if (st.keep.order[i] != Region::internalUse)
             continue;
-        const char *value = st.fruvalue[f];
-        bool text = st.keep.type[lengthIndex(f)] == kText;
-        bool padding = false;
-        for (int i = 0; i < st.rd.fill[lengthIndex(f)]; ++i) {
-            if (value[i] == '\n' || (value[i] == 0 && !text) || (value[i] != 0 && padding))
-                return f;
-            padding = padding || value[i] == 0;
-        }
+        st.keep.internalUseBlocks = offsetOf(st.layout, st.keep.order[i + 1]) - at;
+        std::memcpy(st.keep.internalUse, st.keep.record + at * kBlockSize,
+                    st.keep.internalUseBlocks * kBlockSize);
     }
-    return -1;
 }
 
 bool requestBlock(RunState &st, int block)
@@ -101,11 +208,38 @@ bool requestBlock(RunState &st, int block)
                           kReadRequest, st.lsb, st.msb);
     if (n < 0 || n >= static_cast<int>(sizeof st.command))
         return false;
-    return runReadCommand(st.command, st.response, sizeof st.response) &&
-           responseIsSound(st.response);
+    if (!runReadCommand(st.command, st.response, sizeof st.response) ||
+        !responseIsSound(st.response))
+        return false;
+    for (int k = 0; k < kBlockSize; ++k)
+        st.keep.record[block * kBlockSize + k] = dataByte(st.response, k);
+    st.keep.blocksRead = block + 1;
+    return true;
+}
+
+// The header, and before a multirecord area is followed, the device's
+// size: the chain must not be read past the device's end.
+Refusal startRecord(RunState &st)
+{
+    const char *problem = takeHeader(st);
+    if (problem != nullptr)
+        return {problem, nullptr};
+    if (st.layout.multiRecord != 0) {
+        st.keep.deviceSize = askDeviceSize(st);
+        if (st.keep.deviceSize < 0)
+            return {msg::kDeviceTooSmall, nullptr};
+    }
+    return {};
 }
 
 }  // namespace
+
+uint8_t dataByte(const char *response, int k)
+{
+    uint8_t b;
+    str2byte(response + dataPos(k), &b);
+    return b;
+}
 
 bool responseIsSound(const char *response)
 {
@@ -122,58 +256,37 @@ bool responseIsSound(const char *response)
     return true;
 }
 
-// Once the product area's end is seen, every value must survive the trip
-// through fru.txt.
-bool finishRead(RunState &st, int blocks)
-{
-    st.keep.blocksRead = blocks;
-    int field = fieldNotCarried(st);
-    if (field >= 0)
-        putFormat(msg::kValueNotKept, kFields[field].key);
-    return field < 0;
-}
-
+// Reads the record block by block, from the header on, as far as its areas
+// reach, then decodes it; nothing past the record is read.
 bool readFruFromBmc(RunState &st)
 {
     putText(msg::kReadFru);
     st.layout = FruLayout{};
     std::memset(st.fruvalue, 0, sizeof st.fruvalue);
     resetKeep(st.keep);
-    for (int block = 0; block < kReadBlocks; ++block) {
-        if (st.rd.finished) {
-            if (!finishRead(st, block))
-                return false;
-            putDone();
-            return true;
-        }
+    Refusal why{};
+    for (int block = 0, needed = 1; block < needed; ++block) {
         if (!requestBlock(st, block)) {
             putText(msg::kReadFailed);
             return false;
         }
-        if (block == 0) {
-            takeHeader(st.response, st.layout);
-            const char *refusal = headerRefusal(st.layout);
-            if (refusal != nullptr) {
-                putLine(refusal);
-                return false;
-            }
-            continue;
-        }
-        if (inInternalUse(st.layout, block)) {
-            keepInternalUse(st, block);
-            continue;
-        }
-        st.rd.cursor = 0;
-        if (!decodeFruBlock(st, block, st.response))
+        if (block == 0)
+            why = startRecord(st);
+        if (why.message == nullptr)
+            needed = blocksNeeded(st, why);
+        if (why.message != nullptr) {
+            if (why.area != nullptr)
+                putFormat(why.message, why.area);
+            else
+                putLine(why.message);
             return false;
+        }
     }
-    // The bound was reached: a product area that ended in the last block is
-    // whole; any other record was cut off and must not be rewritten.
-    if (!st.rd.finished) {
-        putLine(areaDef(Area::product).noEndMessage);
+    keepInternalUse(st);
+    if (!decodeFruRecord(st))
         return false;
-    }
-    return finishRead(st, kReadBlocks);
+    putDone();
+    return true;
 }
 
 }  // namespace korrel

@@ -46,26 +46,107 @@ void takeLengths(RunState &st)
     }
 }
 
-// Each field is its type/length byte, with the type it was read with, and
-// the value without its newline.  The storage format reserves the length 1
-// of 8-bit text, since C1 ends an area's fields: a one-character text gets a
-// NUL behind it, which decoders show as the character alone and which
-// korrel itself reads back as such.
+bool stage(RunState &st, const uint8_t *bytes, int count)
+{
+    if (st.streamCount + count > kAreaStreamSize)
+        return false;
+    std::memcpy(st.areastream + st.streamCount, bytes, count);
+    st.streamCount += count;
+    return true;
+}
+
+// One field: its type/length byte, with the type it was read with, and the
+// value without its newline, or the bytes read where fru.txt could not
+// carry them.  The storage format reserves the length 1 of 8-bit text,
+// since C1 ends an area's fields: a one-character text gets a NUL behind
+// it, which decoders show as the character alone and which korrel itself
+// reads back as such.
+bool stageField(RunState &st, int f)
+{
+    const int li = lengthIndex(f);
+    const uint8_t type = st.keep.type[li];
+    const uint8_t *bytes = reinterpret_cast<const uint8_t *>(st.fruvalue[f]);
+    int chars = st.rd.length[li] - 1;
+    if (st.keep.keepRaw[li])
+        bytes = st.keep.raw[li], chars = st.keep.rawLength[li];
+    const uint8_t pad[2] = {bytes[0], 0};
+    if (type == kText && chars == 1)
+        bytes = pad, chars = 2;
+    const uint8_t typeLength = static_cast<uint8_t>(type | chars);
+    return stage(st, &typeLength, 1) && stage(st, bytes, chars);
+}
+
+// The area's fields in order.  Its first custom field is written when the
+// area had one or the edit gives it a value; the custom fields behind it
+// follow as they were read.
 bool appendFields(RunState &st, const AreaDef &area)
 {
     std::memset(st.areastream, 0, sizeof st.areastream);
     st.streamCount = 0;
-    for (int f = area.firstField; f < area.firstField + area.fieldCount; ++f) {
-        uint8_t type = st.keep.type[lengthIndex(f)];
-        int chars = st.rd.length[lengthIndex(f)] - 1;
-        int stored = type == kText && chars == 1 ? 2 : chars;
-        if (st.streamCount + 1 + stored > kAreaStreamSize)
+    const int ai = static_cast<int>(area.area);
+    const int custom = area.firstField + area.fieldCount - 1;
+    for (int f = area.firstField; f < custom; ++f)
+        if (!stageField(st, f))
             return false;
-        st.areastream[st.streamCount++] = static_cast<uint8_t>(type | stored);
-        std::memcpy(st.areastream + st.streamCount, st.fruvalue[f], chars);
-        st.streamCount += stored;  // the pad byte is already zero
-    }
+    if (st.keep.hadCustom[ai] || st.rd.length[lengthIndex(custom)] > 1)
+        return stageField(st, custom) &&
+               stage(st, st.keep.moreCustom[ai], st.keep.moreCustomBytes[ai]);
     return true;
+}
+
+// A record read without a chassis area gets one only when the edit gives a
+// chassis field a value; it goes in front of the board area.
+int newOrder(const RunState &st, Region *order)
+{
+    bool hasChassis = false, needsChassis = false;
+    for (int i = 0; i < st.keep.regions; ++i)
+        hasChassis = hasChassis || st.keep.order[i] == Region::chassis;
+    for (int f = areaDef(Area::chassis).firstField; f < areaDef(Area::board).firstField - 1; ++f)
+        needsChassis = needsChassis || std::strlen(st.fruvalue[f]) > 1;
+    int n = 0;
+    for (int i = 0; i < st.keep.regions; ++i) {
+        if (!hasChassis && needsChassis && st.keep.order[i] == Region::board)
+            order[n++] = Region::chassis;
+        order[n++] = st.keep.order[i];
+    }
+    return n;
+}
+
+int *offsetSlot(FruLayout &layout, Region region)
+{
+    switch (region) {
+    case Region::internalUse: return &layout.internalUse;
+    case Region::chassis: return &layout.chassis;
+    case Region::board: return &layout.board;
+    case Region::product: return &layout.product;
+    case Region::multiRecord: return &layout.multiRecord;
+    }
+    return nullptr;
+}
+
+// The internal use area as read, or korrel's fixed block for a record
+// that had none.  Returns its length in blocks.
+int buildInternalUse(RunState &st)
+{
+    int kept = st.keep.internalUseBlocks;
+    if (kept > 0) {
+        std::memcpy(blockAt(st, st.block), st.keep.internalUse, kept * kBlockSize);
+        return kept;
+    }
+    std::memcpy(blockAt(st, st.block), kInternalUse, sizeof kInternalUse);
+    closeBlocks(st, st.block, 1);
+    return 1;
+}
+
+// The multirecord area moves unchanged: its records hold no offsets.
+int buildMultiRecord(RunState &st)
+{
+    int bytes = st.keep.multiRecordBytes;
+    int nb = (bytes + kBlockSize - 1) / kBlockSize;
+    if (st.block + nb > kImageBlocks)
+        return 0;
+    std::memcpy(blockAt(st, st.block), st.keep.record + st.keep.multiRecordStart, bytes);
+    return nb;
 }
 
 }  // namespace
@@ -81,16 +162,6 @@ void startFruImage(RunState &st)
     std::memset(st.fruimage, 0, sizeof st.fruimage);
     st.fruimage[0] = kFormatVersion;
     st.block = 1;
-    st.layout.internalUse = 1;
-    int kept = st.keep.internalUseBlocks;
-    if (kept > 0) {
-        std::memcpy(blockAt(st, 1), st.keep.internalUse, kept * kBlockSize);
-    } else {
-        kept = 1;
-        std::memcpy(blockAt(st, 1), kInternalUse, sizeof kInternalUse);
-        closeBlocks(st, 1, 1);
-    }
-    st.block = static_cast<uint8_t>(1 + kept);
 }
 
 int buildFruArea(RunState &st, const uint8_t *fixed, const AreaDef &area)
@@ -112,43 +183,45 @@ int buildFruArea(RunState &st, const uint8_t *fixed, const AreaDef &area)
     return nb;
 }
 
+// Lays the regions out behind the header in the order they were read,
+// packed; every one must start where the header's one-byte offsets reach.
 bool buildFruImage(RunState &st)
 {
     takeLengths(st);
     const uint8_t *code = st.keep.areaCode;
-    const uint8_t chassisFixed[] = {code[0]};
-    const uint8_t productFixed[] = {code[2]};
     DTstr2byte(st.fruvalue[kDateField], st.mfgDate);
-    uint8_t boardFixed[] = {code[1], st.mfgDate[2], st.mfgDate[1], st.mfgDate[0]};
+    uint8_t fixed[3][4] = {{code[0]}, {code[1], st.mfgDate[2], st.mfgDate[1], st.mfgDate[0]}, {code[2]}};
     if (g_only_BSN)
-        std::memcpy(boardFixed + 1, kOnlyBsnDate, sizeof kOnlyBsnDate);
+        std::memcpy(fixed[1] + 1, kOnlyBsnDate, sizeof kOnlyBsnDate);
 
-    struct Step {
-        const AreaDef &area;
-        const uint8_t *fixed;
-        int *offset;
-    } steps[] = {
-        {areaDef(Area::chassis), chassisFixed, &st.layout.chassis},
-        {areaDef(Area::board), boardFixed, &st.layout.board},
-        {areaDef(Area::product), productFixed, &st.layout.product},
-    };
-    for (const Step &step : steps) {
-        *step.offset = st.block;
-        int nb = buildFruArea(st, step.fixed, step.area);
+    Region order[kRegionCount];
+    int regions = newOrder(st, order);
+    for (int i = 0; i < regions; ++i) {
+        Region region = order[i];
+        int nb = 0;
+        if (st.block <= kMaxOffset) {
+            if (region == Region::internalUse)
+                nb = buildInternalUse(st);
+            else if (region == Region::multiRecord)
+                nb = buildMultiRecord(st);
+            else
+                nb = buildFruArea(st, fixed[static_cast<int>(region) - 1],
+                                  kAreas[static_cast<int>(region) - 1]);
+        }
         if (nb == 0) {
             putLine(msg::kDataTooLong);
             return false;
         }
-        st.block = static_cast<uint8_t>(st.block + nb);
+        *offsetSlot(st.layout, region) = st.block;
+        st.block += nb;
     }
-    st.block = static_cast<uint8_t>(st.block - 1);  // the product area's last block
+    st.block -= 1;  // the image's last block
 
     uint8_t *header = blockAt(st, 0);
-    header[1] = static_cast<uint8_t>(st.layout.internalUse);
-    header[2] = static_cast<uint8_t>(st.layout.chassis);
-    header[3] = static_cast<uint8_t>(st.layout.board);
-    header[4] = static_cast<uint8_t>(st.layout.product);
-    header[5] = static_cast<uint8_t>(st.layout.multiRecord);
+    const int offsets[] = {st.layout.internalUse, st.layout.chassis, st.layout.board,
+                           st.layout.product, st.layout.multiRecord};
+    for (int i = 0; i < kRegionCount; ++i)
+        header[1 + i] = static_cast<uint8_t>(offsets[i]);
     closeBlocks(st, 0, 1);
     return true;
 }

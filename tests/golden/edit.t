@@ -457,11 +457,10 @@ files: fru.sh 755 f
 read 0-8
 raw 0x0A 0x10 0x00
 write 0-16
-read 0-15
-raw 0x0A 0x10 0x00
-write 0-17
 read 0-16
 raw 0x0A 0x10 0x00
+write 0-17
+read 0-17
 write 0-17
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 04 07 00 00 f1  >........<

@@ -222,14 +222,14 @@ files: fru.sh 755 f
 read 0-8
 write 0-8
 device unchanged
-=== ONLY_BSN adds an internal use and a chassis block, and asks the device's size first
+=== ONLY_BSN on a record without chassis area adds korrel's internal use block and no chassis area
 device: board-product 512
 run: korrel ONLY_BSN | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-5
 raw 0x0A 0x10 0x00
-write 0-7
+write 0-6
 -000000 01 00 00 01 04 00 00 fa  >........<
 -000008 01 03 00 bc e3 b9 c5 4d  >.......M<
 -000010 61 6b 65 72 c0 c4 53 4e  >aker..SN<
@@ -237,21 +237,41 @@ write 0-7
 -000020 01 02 00 c0 c0 c0 c0 c0  >........<
 -000028 c0 c0 c0 c1 00 00 00 3c  >.......<<
 -000030 00 00 00 00 00 00 00 00  >........<
--000038 00 00 00 00 00 00 00 00  >........<
-+000000 01 01 02 03 06 00 00 f3  >........<
++000000 01 01 00 02 05 00 00 f7  >........<
 +000008 01 00 01 04 00 00 03 f7  >........<
-+000010 01 01 17 c0 c0 c0 c1 e6  >........<
-+000018 01 03 00 bc e3 b9 c0 c0  >........<
-+000020 c4 53 4e 30 31 c0 c0 c0  >.SN01...<
-+000028 c1 00 00 00 00 00 00 5d  >.......]<
-+000030 01 02 00 c0 c0 c0 c0 c0  >........<
-+000038 c0 c0 c0 c1 00 00 00 3c  >.......<<
-=== An image longer than its 150 blocks is refused, not written past its end
-device: long-internal-use 512
-run: export A=123456789012345678901234567890123456789012345678901234567890123; stage korrel::parseFruText 'printf "%s\n" "$(awk -F: -v OFS=: -v a=$A "NR != 4 { \$2 = NR <= 7 || NR >= 11 && NR <= 13 ? a : \"\" } NR == 8 { \$2 = substr(a, 3) } NR == 14 { \$2 = substr(a, 5) } 1" fru.txt)" >fru.txt' BSN X | sed -n '/Parser/,$p'
++000010 01 03 00 bc e3 b9 c0 c0  >........<
++000018 c4 53 4e 30 31 c0 c0 c0  >.SN01...<
++000020 c1 00 00 00 00 00 00 5d  >.......]<
++000028 01 02 00 c0 c0 c0 c0 c0  >........<
++000030 c0 c0 c0 c1 00 00 00 3c  >.......<<
+=== An edit that would start an area past block 255, where the header's offsets end, is refused; one at block 255 is written
+device: long-internal-use 2064
+patch: 0x00 01 01 00 fb fe 00 00 00
+patch: 0x7d8 01 03 00 bc e3 b9 c5 4d 61 6b 65 72 c0 c4 53 4e 30 31 c0 c0 c0 c1 00 68
+patch: 0x7f0 01 02 00 c0 c0 c0 c0 c0 c0 c0 c0 c1 00 00 00 3c
+sum: 0x00 8
+run: korrel BSN ABCDEFGHIJKLMN | sed -n '/Parser/,$p'; korrel BSN ABCDEF | tail -n 1; od -An -tx1 -N8 $FRUSIM_IMAGE
 Parser fru.txt ~ Done.
 Error!!!Data too long.
 [exit 1]
-files: fru.txt 644 f
-read 0-63
-device unchanged
+[exit 0]
+ 01 01 00 fb ff 00 00 04
+files: fru.sh 755 f
+read 0-255
+read 0-255
+raw 0x0A 0x10 0x00
+write 0-256
+-000000 01 01 00 fb fe 00 00 05  >........<
++000000 01 01 00 fb ff 00 00 04  >........<
+-0007d8 01 03 00 bc e3 b9 c5 4d  >.......M<
+-0007e0 61 6b 65 72 c0 c4 53 4e  >aker..SN<
+-0007e8 30 31 c0 c0 c0 c1 00 68  >01.....h<
+-0007f0 01 02 00 c0 c0 c0 c0 c0  >........<
+-0007f8 c0 c0 c0 c1 00 00 00 3c  >.......<<
+-000800 00 00 00 00 00 00 00 00  >........<
++0007d8 01 04 00 bc e3 b9 c5 4d  >.......M<
++0007e0 61 6b 65 72 c0 c6 41 42  >aker..AB<
++0007e8 43 44 45 46 c0 c0 c0 c1  >CDEF....<
++0007f0 00 00 00 00 00 00 00 d2  >........<
++0007f8 01 02 00 c0 c0 c0 c0 c0  >........<
++000800 c0 c0 c0 c1 00 00 00 3c  >.......<<

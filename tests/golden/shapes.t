@@ -73,88 +73,218 @@ write 0-10
 +000040 c1 00 00 00 00 00 00 6a  >.......j<
 +000048 01 02 01 c0 c0 c0 c0 c0  >........<
 +000050 c0 c0 c0 c1 00 00 00 3b  >.......;<
-=== Trailing zeros only pad 8-bit text and are dropped
+=== Zero-padded 8-bit text is written back as read
 device: vendor 512
 patch: 0x48 00
+sum: 0x38 48
 run: korrel | sed -n '5p;$p'
 Read FRU from BMC ~ Done.
 [exit 0]
 files: fru.sh 755 f
 read 0-22
 write 0-22
+device unchanged
+=== A NUL inside 8-bit text is written back as read
+device: vendor 512
+patch: 0x40 00
+sum: 0x38 48
+run: korrel BSN X >/dev/null; cat fru.sh | sed -n '11,12p'
+ipmitool raw 0x0A 0x12 0x00 0x38 0x00 0x01 0x05 0x19 0x6A 0x2F 0xC4 0xCA 0x53
+ipmitool raw 0x0A 0x12 0x00 0x40 0x00 0x00 0x70 0x65 0x72 0x6D 0x69 0x63 0x72
+files: fru.sh 755 f
+read 0-22
+write 0-21
+-000000 01 01 04 07 0d 00 00 e6  >........<
++000000 01 01 04 07 0c 00 00 e7  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
-+000038 01 06 19 6a 2f c4 c9 53  >...j/..S<
--000048 00 85 78 14 91 70 0d cc  >..x..p..<
++000038 01 05 19 6a 2f c4 ca 53  >...j/..S<
+-000048 6f 85 78 14 91 70 0d cc  >o.x..p..<
+-000050 5a 4d 31 38 41 53 30 31  >ZM18AS01<
+-000058 32 33 34 35 44 11 b2 2b  >2345D..+<
+-000060 33 01 01 81 21 c1 00 7d  >3...!..}<
+-000068 01 0a 01 88 73 0d 97 72  >....s..r<
+-000070 9b 8e f2 0b cd 53 59 53  >.....SYS<
+-000078 2d 31 30 32 39 55 2d 54  >-1029U-T<
+-000080 52 54 43 10 29 b8 02 02  >RTC.)...<
+-000088 01 cf 53 31 32 33 34 35  >..S12345<
+-000090 36 58 39 42 30 31 32 33  >6X9B0123<
+-000098 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
+-0000a0 01 7f ce 53 65 72 76 69  >...Servi<
+-0000a8 63 65 20 54 61 67 20 31  >ce Tag 1<
++000048 6f 85 78 14 91 70 0d c2  >o.x..p..<
++000050 58 00 44 11 b2 2b 33 01  >X.D..+3.<
++000058 01 81 21 c1 00 00 00 03  >..!.....<
++000060 01 0a 01 88 73 0d 97 72  >....s..r<
++000068 9b 8e f2 0b cd 53 59 53  >.....SYS<
++000070 2d 31 30 32 39 55 2d 54  >-1029U-T<
++000078 52 54 43 10 29 b8 02 02  >RTC.)...<
++000080 01 cf 53 31 32 33 34 35  >..S12345<
++000088 36 58 39 42 30 31 32 33  >6X9B0123<
++000090 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
++000098 01 7f ce 53 65 72 76 69  >...Servi<
++0000a0 63 65 20 54 61 67 20 31  >ce Tag 1<
++0000a8 32 c1 00 00 00 00 00 dc  >2.......<
+=== A NUL in a binary field is written back as read
+device: vendor 512
+patch: 0x34 00
+sum: 0x20 24
+run: korrel BSN X | tail -n 1
+[exit 0]
+files: fru.sh 755 f
+read 0-22
+write 0-21
+-000000 01 01 04 07 0d 00 00 e6  >........<
++000000 01 01 04 07 0c 00 00 e7  >........<
+-000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
++000038 01 05 19 6a 2f c4 ca 53  >...j/..S<
+-000048 6f 85 78 14 91 70 0d cc  >o.x..p..<
 -000050 5a 4d 31 38 41 53 30 31  >ZM18AS01<
 -000058 32 33 34 35 44 11 b2 2b  >2345D..+<
 -000060 33 01 01 81 21 c1 00 08  >3...!...<
-+000048 85 78 14 91 70 0d cc 5a  >.x..p..Z<
-+000050 4d 31 38 41 53 30 31 32  >M18AS012<
-+000058 33 34 35 44 11 b2 2b 33  >345D..+3<
-+000060 01 01 81 21 c1 00 00 78  >...!...x<
-=== A NUL inside 8-bit text
-device: vendor 512
-patch: 0x40 00
-run: korrel BSN X
-korrel FRU editor - Copyright (c) 2026 the korrel developers
-------------------------
-Version 0.2 (2017/OCT/23)
-------------------------
-Read FRU from BMC ~Error!!!BM Value cannot be kept.
-[exit 1]
-files:
-read 0-22
-device unchanged
-=== A NUL in a binary field
-device: vendor 512
-patch: 0x34 00
-run: korrel BSN X
-korrel FRU editor - Copyright (c) 2026 the korrel developers
-------------------------
-Version 0.2 (2017/OCT/23)
-------------------------
-Read FRU from BMC ~Error!!!CCI Value cannot be kept.
-[exit 1]
-files:
-read 0-22
-device unchanged
-=== A newline in a 6-bit field
+-000068 01 0a 01 88 73 0d 97 72  >....s..r<
+-000070 9b 8e f2 0b cd 53 59 53  >.....SYS<
+-000078 2d 31 30 32 39 55 2d 54  >-1029U-T<
+-000080 52 54 43 10 29 b8 02 02  >RTC.)...<
+-000088 01 cf 53 31 32 33 34 35  >..S12345<
+-000090 36 58 39 42 30 31 32 33  >6X9B0123<
+-000098 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
+-0000a0 01 7f ce 53 65 72 76 69  >...Servi<
+-0000a8 63 65 20 54 61 67 20 31  >ce Tag 1<
++000048 6f 85 78 14 91 70 0d c2  >o.x..p..<
++000050 58 00 44 11 b2 2b 33 01  >X.D..+3.<
++000058 01 81 21 c1 00 00 00 8e  >..!.....<
++000060 01 0a 01 88 73 0d 97 72  >....s..r<
++000068 9b 8e f2 0b cd 53 59 53  >.....SYS<
++000070 2d 31 30 32 39 55 2d 54  >-1029U-T<
++000078 52 54 43 10 29 b8 02 02  >RTC.)...<
++000080 01 cf 53 31 32 33 34 35  >..S12345<
++000088 36 58 39 42 30 31 32 33  >6X9B0123<
++000090 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
++000098 01 7f ce 53 65 72 76 69  >...Servi<
++0000a0 63 65 20 54 61 67 20 31  >ce Tag 1<
++0000a8 32 c1 00 00 00 00 00 dc  >2.......<
+=== A newline in a 6-bit field is written back as read
 device: vendor 512
 patch: 0x24 0a
-run: korrel BSN X
-korrel FRU editor - Copyright (c) 2026 the korrel developers
-------------------------
-Version 0.2 (2017/OCT/23)
-------------------------
-Read FRU from BMC ~Error!!!CPN Value cannot be kept.
-[exit 1]
-files:
+sum: 0x20 24
+run: korrel BSN X | tail -n 1
+[exit 0]
+files: fru.sh 755 f
 read 0-22
-device unchanged
-=== 16-bit Unicode text
+write 0-21
+-000000 01 01 04 07 0d 00 00 e6  >........<
++000000 01 01 04 07 0c 00 00 e7  >........<
+-000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
++000038 01 05 19 6a 2f c4 ca 53  >...j/..S<
+-000048 6f 85 78 14 91 70 0d cc  >o.x..p..<
+-000050 5a 4d 31 38 41 53 30 31  >ZM18AS01<
+-000058 32 33 34 35 44 11 b2 2b  >2345D..+<
+-000060 33 01 01 81 21 c1 00 08  >3...!...<
+-000068 01 0a 01 88 73 0d 97 72  >....s..r<
+-000070 9b 8e f2 0b cd 53 59 53  >.....SYS<
+-000078 2d 31 30 32 39 55 2d 54  >-1029U-T<
+-000080 52 54 43 10 29 b8 02 02  >RTC.)...<
+-000088 01 cf 53 31 32 33 34 35  >..S12345<
+-000090 36 58 39 42 30 31 32 33  >6X9B0123<
+-000098 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
+-0000a0 01 7f ce 53 65 72 76 69  >...Servi<
+-0000a8 63 65 20 54 61 67 20 31  >ce Tag 1<
++000048 6f 85 78 14 91 70 0d c2  >o.x..p..<
++000050 58 00 44 11 b2 2b 33 01  >X.D..+3.<
++000058 01 81 21 c1 00 00 00 8e  >..!.....<
++000060 01 0a 01 88 73 0d 97 72  >....s..r<
++000068 9b 8e f2 0b cd 53 59 53  >.....SYS<
++000070 2d 31 30 32 39 55 2d 54  >-1029U-T<
++000078 52 54 43 10 29 b8 02 02  >RTC.)...<
++000080 01 cf 53 31 32 33 34 35  >..S12345<
++000088 36 58 39 42 30 31 32 33  >6X9B0123<
++000090 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
++000098 01 7f ce 53 65 72 76 69  >...Servi<
++0000a0 63 65 20 54 61 67 20 31  >ce Tag 1<
++0000a8 32 c1 00 00 00 00 00 dc  >2.......<
+=== 16-bit Unicode text in an area whose language is not English is written back as read
 device: unicode 512
-run: korrel BSN X
-korrel FRU editor - Copyright (c) 2026 the korrel developers
-------------------------
-Version 0.2 (2017/OCT/23)
-------------------------
-Read FRU from BMC ~Error!!!BM Value cannot be kept.
-[exit 1]
-files:
+run: korrel BSN X | tail -n 1
+[exit 0]
+files: fru.sh 755 f
 read 0-13
-device unchanged
-=== A multirecord area
+raw 0x0A 0x10 0x00
+write 0-14
+-000000 01 00 01 04 0a 00 00 f0  >........<
+-000008 01 03 17 c5 43 48 2d 31  >....CH-1<
+-000010 55 c6 43 53 30 30 30 31  >U.CS0001<
+-000018 c0 c1 00 00 00 00 00 44  >.......D<
+-000020 01 06 02 6a 2f c4 d4 53  >...j/..S<
+-000028 00 75 00 70 00 65 00 72  >.u.p.e.r<
+-000030 00 6d 00 69 00 63 00 72  >.m.i.c.r<
+-000038 00 6f 00 c3 58 31 31 c5  >.o..X11.<
+-000040 55 30 30 30 31 c0 c0 c0  >U0001...<
+-000048 c1 00 00 00 00 00 00 44  >.......D<
+-000050 01 04 00 c5 53 79 73 43  >....SysC<
++000000 01 01 02 05 0a 00 00 ed  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 03 17 c5 43 48 2d 31  >....CH-1<
++000018 55 c6 43 53 30 30 30 31  >U.CS0001<
++000020 c0 c1 00 00 00 00 00 44  >.......D<
++000028 01 05 02 6a 2f c4 d4 53  >...j/..S<
++000030 00 75 00 70 00 65 00 72  >.u.p.e.r<
++000038 00 6d 00 69 00 63 00 72  >.m.i.c.r<
++000040 00 6f 00 c3 58 31 31 c2  >.o..X11.<
++000048 58 00 c0 c0 c0 c1 00 06  >X.......<
++000050 01 05 00 c5 53 79 73 43  >....SysC<
+-000060 53 2d 31 c1 31 c5 50 30  >S-1.1.P0<
+-000068 30 30 31 c0 c0 c0 c1 a6  >001.....<
+-000070 00 00 00 00 00 00 00 00  >........<
++000060 53 2d 31 c2 31 00 c5 50  >S-1.1..P<
++000068 30 30 30 31 c0 c0 c0 c1  >0001....<
++000070 00 00 00 00 00 00 00 a4  >........<
+=== A multirecord area moves behind the new product area, unchanged
 device: multirecord 512
-run: korrel BSN X
-korrel FRU editor - Copyright (c) 2026 the korrel developers
-------------------------
-Version 0.2 (2017/OCT/23)
-------------------------
-Read FRU from BMC ~Error!!!MultiRecord Info cannot be kept.
-[exit 1]
-files:
+run: korrel BSN X | tail -n 1
+[exit 0]
+files: fru.sh 755 f
 read 0-0
-device unchanged
+raw 0x0A 0x10 0x00
+read 1-16
+write 0-18
+-000000 01 00 01 04 09 0d 00 e4  >........<
+-000008 01 03 17 c5 43 48 2d 31  >....CH-1<
+-000010 55 c6 43 53 30 30 30 31  >U.CS0001<
+-000018 c0 c1 00 00 00 00 00 44  >.......D<
+-000020 01 05 00 6a 2f c4 c7 42  >...j/..B<
+-000028 6f 61 72 64 43 6f c4 4d  >oardCo.M<
+-000030 42 2d 31 c5 42 30 30 30  >B-1.B000<
+-000038 31 c6 4d 42 2d 31 2d 41  >1.MB-1-A<
+-000040 c0 c0 c1 00 00 00 00 61  >.......a<
+-000048 01 04 00 c5 53 79 73 43  >....SysC<
+-000050 6f c5 53 79 73 2d 31 c3  >o.Sys-1.<
+-000058 53 2d 31 c1 31 c5 50 30  >S-1.1.P0<
+-000060 30 30 31 c0 c0 c0 c1 a6  >001.....<
+-000068 00 82 18 de 88 20 03 10  >..... ..<
+-000070 27 00 00 00 00 5a 0f e8  >'....Z..<
+-000078 03 2c 01 20 03 01 02 03  >.,. ....<
+-000080 04 05 06 07 08 00 00 00  >........<
+-000088 00 00 00 00 00 00 00 00  >........<
+-000090 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 05 0a 0f 00 de  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 03 17 c5 43 48 2d 31  >....CH-1<
++000018 55 c6 43 53 30 30 30 31  >U.CS0001<
++000020 c0 c1 00 00 00 00 00 44  >.......D<
++000028 01 05 00 6a 2f c4 c7 42  >...j/..B<
++000030 6f 61 72 64 43 6f c4 4d  >oardCo.M<
++000038 42 2d 31 c2 58 00 c6 4d  >B-1.X..M<
++000040 42 2d 31 2d 41 c0 c0 c1  >B-1-A...<
++000048 00 00 00 00 00 00 00 0f  >........<
++000050 01 05 00 c5 53 79 73 43  >....SysC<
++000058 6f c5 53 79 73 2d 31 c3  >o.Sys-1.<
++000060 53 2d 31 c2 31 00 c5 50  >S-1.1..P<
++000068 30 30 30 31 c0 c0 c0 c1  >0001....<
++000070 00 00 00 00 00 00 00 a4  >........<
++000078 00 82 18 de 88 20 03 10  >..... ..<
++000080 27 00 00 00 00 5a 0f e8  >'....Z..<
++000088 03 2c 01 20 03 01 02 03  >.,. ....<
++000090 04 05 06 07 08 00 00 00  >........<
 === A power supply: product and multirecord areas, no board area
 device: psu 512
 run: korrel PSN X
@@ -179,30 +309,53 @@ Read FRU from BMC ~Error!!!Product Info missing.
 files:
 read 0-0
 device unchanged
-=== An internal use area between the board and the product area
+=== An internal use area between the board and the product area stays there
 device: late-internal-use 512
-run: korrel BSN X
-korrel FRU editor - Copyright (c) 2026 the korrel developers
-------------------------
-Version 0.2 (2017/OCT/23)
-------------------------
-Read FRU from BMC ~Error!!!Internal Use Info cannot be kept.
-[exit 1]
-files:
-read 0-0
-device unchanged
-=== An internal use area between the chassis and the board area
+run: korrel BSN X | tail -n 1
+[exit 0]
+files: fru.sh 755 f
+read 0-13
+raw 0x0A 0x10 0x00
+write 0-14
+-000030 42 2d 31 c5 42 30 30 30  >B-1.B000<
+-000038 31 c6 4d 42 2d 31 2d 41  >1.MB-1-A<
+-000040 c0 c0 c1 00 00 00 00 61  >.......a<
++000030 42 2d 31 c2 58 00 c6 4d  >B-1.X..M<
++000038 42 2d 31 2d 41 c0 c0 c1  >B-1-A...<
++000040 00 00 00 00 00 00 00 0f  >........<
+-000050 01 04 00 c5 53 79 73 43  >....SysC<
++000050 01 05 00 c5 53 79 73 43  >....SysC<
+-000060 53 2d 31 c1 31 c5 50 30  >S-1.1.P0<
+-000068 30 30 31 c0 c0 c0 c1 a6  >001.....<
+-000070 00 00 00 00 00 00 00 00  >........<
++000060 53 2d 31 c2 31 00 c5 50  >S-1.1..P<
++000068 30 30 30 31 c0 c0 c0 c1  >0001....<
++000070 00 00 00 00 00 00 00 a4  >........<
+=== An internal use area between the chassis and the board area stays there
 device: spaced 512
 patch: 0x01 02
-run: korrel BSN X | sed -n 5p
-Read FRU from BMC ~Error!!!Internal Use Info cannot be kept.
-files:
-read 0-0
-device unchanged
+patch: 0x10 01 02 03 04 05 06 07 08
+sum: 0x00 8
+run: korrel BSN X | tail -n 1
+[exit 0]
+files: fru.sh 755 f
+read 0-11
+write 0-8
+-000000 01 02 01 04 0a 00 00 ee  >........<
++000000 01 02 01 04 07 00 00 f1  >........<
+-000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000030 c0 c0 c0 c1 00 00 00 94  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
+-000040 00 00 00 00 00 00 00 00  >........<
++000028 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000030 c0 c1 00 00 00 00 00 40  >.......@<
++000038 01 02 00 c0 c0 c0 c0 c0  >........<
++000040 c0 c0 c0 c1 00 00 00 3c  >.......<<
 === Two areas at one block: internal use and board, chassis and board, chassis and board at block 1
 device: vendor 512
 patch: 0x01 07
-run: korrel BSN X | sed -n 5p; printf '\x00\x07' | dd of=$FRUSIM_IMAGE bs=1 seek=1 conv=notrunc status=none; korrel BSN X | sed -n 5p; printf '\x00\x01\x01' | dd of=$FRUSIM_IMAGE bs=1 seek=1 conv=notrunc status=none; korrel BSN X | sed -n 5p
+sum: 0x00 8
+run: korrel BSN X | sed -n 5p; printf '\x01\x00\x07\x07\x0d\x00\x00\xe4' | dd of=$FRUSIM_IMAGE conv=notrunc status=none; korrel BSN X | sed -n 5p; printf '\x01\x00\x01\x01\x0d\x00\x00\xf0' | dd of=$FRUSIM_IMAGE conv=notrunc status=none; korrel BSN X | sed -n 5p
 Read FRU from BMC ~Error!!!Common Header Invalid.
 Read FRU from BMC ~Error!!!Common Header Invalid.
 Read FRU from BMC ~Error!!!Common Header Invalid.
@@ -210,8 +363,8 @@ files:
 read 0-0
 read 0-0
 read 0-0
--000000 01 07 04 07 0d 00 00 e6  >........<
-+000000 01 00 01 01 0d 00 00 e6  >........<
+-000000 01 07 04 07 0d 00 00 e0  >........<
++000000 01 00 01 01 0d 00 00 f0  >........<
 === Growing by a block onto a device exactly large enough
 device: vendor 192
 run: korrel BSN ZM18AS012345678901 | tail -n 1
