@@ -47,6 +47,9 @@ korrel() {
     "$korrel_bin" "$@"
     echo "[exit $?]"
 }
+# The device as FreeIPMI's ipmi-fru shows it, a decoder that shares no code
+# with korrel; its SDR cache and time zone kept out of the way.
+fru() { HOME=.. TZ=UTC /usr/sbin/ipmi-fru --fru-file="$FRUSIM_IMAGE" | tail -n +2; }
 stage() { # FUNCTION COMMAND ARGS...
     # LeakSanitizer cannot work under ptrace.
     ASAN_OPTIONS=detect_leaks=0 gdb -q -batch -ex "break $1" -ex "run $(printf '%q ' "${@:3}")>../gdb.out" -ex "shell $2" \

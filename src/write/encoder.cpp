@@ -67,10 +67,10 @@ bool stageField(RunState &st, int f)
     const uint8_t type = st.keep.type[li];
     const uint8_t *bytes = reinterpret_cast<const uint8_t *>(st.fruvalue[f]);
     int chars = st.rd.length[li] - 1;
+    const uint8_t pad[2] = {bytes[0], 0};
     if (st.keep.keepRaw[li])
         bytes = st.keep.raw[li], chars = st.keep.rawLength[li];
-    const uint8_t pad[2] = {bytes[0], 0};
-    if (type == kText && chars == 1)
+    else if (type == kText && chars == 1)
         bytes = pad, chars = 2;
     const uint8_t typeLength = static_cast<uint8_t>(type | chars);
     return stage(st, &typeLength, 1) && stage(st, bytes, chars);
