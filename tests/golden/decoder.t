@@ -208,7 +208,7 @@ write 0-9
 +000038 c0 c0 c0 c1 00 00 00 94  >........<
 +000040 01 02 00 c0 c0 c0 c0 c0  >........<
 +000048 c0 c0 c2 50 00 c1 00 ea  >...P....<
-=== A C1 in a fixed field's place is a field of one byte, not the end marker
+=== A C1 in a fixed field's place is a field of one byte, not the end marker, and is written back so
 device: one-byte 512
 run: korrel CPI P | sed -n '5p;$p'
 Read FRU from BMC ~ Done.
@@ -216,7 +216,7 @@ Read FRU from BMC ~ Done.
 files: fru.sh 755 f
 read 0-8
 raw 0x0A 0x10 0x00
-write 0-10
+write 0-9
 -000000 01 00 01 03 06 00 00 f5  >........<
 -000008 01 02 17 c1 41 c1 42 c0  >....A.B.<
 -000010 c1 00 00 00 00 00 00 60  >.......`<
@@ -227,18 +227,16 @@ write 0-10
 -000038 4a c1 4b c1 4c c1 4d c1  >J.K.L.M.<
 -000040 4e c0 c1 00 00 00 00 27  >N......'<
 -000048 00 00 00 00 00 00 00 00  >........<
--000050 00 00 00 00 00 00 00 00  >........<
 +000000 01 01 02 04 07 00 00 f1  >........<
 +000008 01 00 01 04 00 00 03 f7  >........<
-+000010 01 02 17 c2 41 00 c2 42  >....A..B<
-+000018 00 c0 c1 00 00 00 00 5e  >.......^<
-+000020 01 03 00 bc e3 b9 c2 43  >.......C<
-+000028 00 c2 44 00 c2 45 00 c2  >..D..E..<
-+000030 46 00 c2 47 00 c0 c1 00  >F..G....<
-+000038 01 04 00 c2 48 00 c2 49  >....H..I<
-+000040 00 c2 4a 00 c2 4b 00 c2  >..J..K..<
-+000048 4c 00 c2 4d 00 c2 4e 00  >L..M..N.<
-+000050 c2 50 00 c1 00 00 00 cd  >.P......<
++000010 01 02 17 c1 41 c1 42 c0  >....A.B.<
++000018 c1 00 00 00 00 00 00 60  >.......`<
++000020 01 03 00 bc e3 b9 c1 43  >.......C<
++000028 c1 44 c1 45 c1 46 c1 47  >.D.E.F.G<
++000030 c0 c1 00 00 00 00 00 05  >........<
++000038 01 03 00 c1 48 c1 49 c1  >....H.I.<
++000040 4a c1 4b c1 4c c1 4d c1  >J.K.L.M.<
++000048 4e c2 50 00 c1 00 00 d5  >N.P.....<
 === No chassis area, board at block 1: nothing falls in the chassis range
 device: board-product 512
 run: korrel CPI P | sed -n '5p;$p'
