@@ -94,3 +94,63 @@ Read FRU from BMC ~Error!!!Board Info field past its end.
 files:
 read 0-8
 device unchanged
+=== A multirecord chain whose last record lacks the end-of-list bit
+device: server-oem 512
+patch: 0x81 02
+sum: 0x80 5
+run: korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!MultiRecord Info invalid.
+files:
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-20
+device unchanged
+=== A multirecord whose data checksum is wrong
+device: server-oem 512
+patch: 0x8a 00
+run: korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!MultiRecord Info invalid.
+files:
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-19
+device unchanged
+=== A multirecord whose header checksum is wrong
+device: server-oem 512
+patch: 0x84 00
+run: korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!MultiRecord Info invalid.
+files:
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-16
+device unchanged
+=== A multirecord chain that runs past the device's end
+device: picmg 1600
+run: korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!MultiRecord Info runs past the device's end.
+files:
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-178
+device unchanged
+=== A multirecord area inside the product area
+device: server-oem 512
+patch: 0x05 0b
+sum: 0x00 8
+run: korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!MultiRecord Info not behind the other areas.
+files:
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-10
+device unchanged
+=== A device that cannot tell its size: the multirecord chain is not followed
+device: server-oem 512
+run: FRUSIM_FAIL_INFO=0- korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!FRU Device too small.
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
+files:
+read 0-0
+raw 0x0A 0x10 0x00
+device unchanged
