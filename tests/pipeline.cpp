@@ -56,53 +56,97 @@ bool read(RunState &st, const uint8_t *device, size_t size)
 
 int valueBytes(const RunState &st, int field, int *chars)
 {
+    int li = lengthIndex(field);
     size_t length = std::strlen(st.fruvalue[field]);
-    *chars = length > 0 ? static_cast<int>(length) - 1 : 0;
-    return st.keep.type[lengthIndex(field)] == kText && *chars == 1 ? 2 : *chars;
+    *chars = st.keep.keepRaw[li] ? st.keep.rawLength[li] : length > 0 ? static_cast<int>(length) - 1 : 0;
+    return !st.keep.keepRaw[li] && st.keep.type[li] == kText && *chars == 1 ? 2 : *chars;
 }
 
-// Read apart from korrel's decoder: the header, the internal use area kept
-// (or the fixed block), then the three areas back to back, each a whole
-// number of blocks with every field, the end marker, zero padding and a
-// zero checksum.
+namespace {
+
+// One field at p: the type it was read with, its length and its bytes.
+bool fieldHolds(const RunState &st, int f, const uint8_t *p)
+{
+    int chars, stored = valueBytes(st, f, &chars);
+    const char *bytes = st.keep.keepRaw[lengthIndex(f)] ? reinterpret_cast<const char *>(st.keep.raw[lengthIndex(f)])
+                                                        : st.fruvalue[f];
+    return p[0] == (st.keep.type[lengthIndex(f)] | stored) && std::memcmp(p + 1, bytes, chars) == 0 &&
+           (stored == chars || p[2] == 0);
+}
+
+// An info area at byte at: version, length, code, date, every field, the
+// custom fields kept, the end marker, zero padding and a zero checksum.
+const char *areaHolds(const RunState &st, int a, size_t &at)
+{
+    const uint8_t *b = st.fruimage;
+    size_t end = at + kBlockSize * b[at + 1], p = at + (a == 1 ? 6 : 3);
+    if (b[at] != 1 || end == at || end > sizeof st.fruimage || sum(b + at, end - at) != 0)
+        return "area version, length or checksum";
+    if (b[at + 2] != st.keep.areaCode[a])
+        return "chassis type or language";
+    // Only a date of six hex digits is one korrel reads.
+    const char *date = st.fruvalue[kDateField];
+    unsigned minutes = 0;
+    if (a == 1 && !g_only_BSN && std::strspn(date, "0123456789abcdefABCDEF") >= 6 &&
+        std::sscanf(date, "%6x", &minutes) == 1 && (b[at + 3] | b[at + 4] << 8 | b[at + 5] << 16) != int(minutes))
+        return "date";
+    const AreaDef &area = kAreas[a];
+    int last = area.firstField + area.fieldCount - 1;
+    bool custom = st.keep.hadCustom[a] || std::strlen(st.fruvalue[last]) > 1;
+    for (int f = area.firstField; f < last + custom; ++f) {
+        int chars;
+        if (!fieldHolds(st, f, b + p))
+            return "a field's type, length or bytes";
+        if ((p += 1 + valueBytes(st, f, &chars)) >= end - 1)
+            return "fields run past their area";
+    }
+    int more = custom ? st.keep.moreCustomBytes[a] : 0;
+    if (std::memcmp(b + p, st.keep.moreCustom[a], more) != 0)
+        return "the custom fields kept";
+    p += more;
+    if (b[p] != 0xC1 || end - p - 2 >= kBlockSize)
+        return "end marker or area length";
+    while (++p < end - 1)
+        if (b[p] != 0)
+            return "padding";
+    at = end;
+    return nullptr;
+}
+
+// The internal use area kept, or the fixed block; the multirecord area kept.
+const char *keptHolds(const RunState &st, int r, size_t &at)
+{
+    const uint8_t *b = st.fruimage + at;
+    size_t n = r == 0 ? kBlockSize * (st.keep.internalUseBlocks > 0 ? st.keep.internalUseBlocks : 1)
+                      : st.keep.multiRecordBytes;
+    const uint8_t *kept = r == 0 ? st.keep.internalUse : st.keep.record + st.keep.multiRecordStart;
+    if (r == 0 && st.keep.internalUseBlocks == 0 ? b[0] != 1 || sum(b, kBlockSize) != 0 : std::memcmp(b, kept, n) != 0)
+        return "internal use or multirecord area";
+    at += (n + kBlockSize - 1) / kBlockSize * kBlockSize;
+    return nullptr;
+}
+
+}  // namespace
+
+// Read apart from korrel's decoder: the header, then each region it names,
+// in the order of their offsets and packed from block 1.
 const char *imageHolds(const RunState &st)
 {
     const uint8_t *b = st.fruimage;
-    int kept = st.keep.internalUseBlocks;
-    size_t next = kBlockSize * (1 + (kept > 0 ? kept : 1));
-    if (b[0] != 1 || b[1] != 1 || b[5] != 0 || b[6] != 0 || sum(b, kBlockSize) != 0 ||
-        std::memcmp(b + kBlockSize, st.keep.internalUse, kept * kBlockSize) != 0)
-        return "common header or internal use area";
-    for (int a = 0; a < 3; ++a) {
-        size_t at = kBlockSize * b[2 + a], end = at + kBlockSize * b[at + 1], p = at + (a == 1 ? 6 : 3);
-        if (at != next || b[at] != 1 || end == at || end > sizeof st.fruimage || sum(b + at, end - at) != 0)
-            return "area offset, version, length or checksum";
-        if (b[at + 2] != st.keep.areaCode[a])
-            return "chassis type or language";
-        // Only a date of six hex digits is one korrel reads.
-        const char *date = st.fruvalue[kDateField];
-        unsigned minutes = 0;
-        if (a == 1 && !g_only_BSN && std::strspn(date, "0123456789abcdefABCDEF") >= 6 &&
-            std::sscanf(date, "%6x", &minutes) == 1 && (b[at + 3] | b[at + 4] << 8 | b[at + 5] << 16) != int(minutes))
-            return "date";
-        for (int f = 0; f < kFieldCount; ++f) {
-            if (f == kDateField || static_cast<int>(kFields[f].area) != a)
+    if (b[0] != 1 || b[6] != 0 || sum(b, kBlockSize) != 0)
+        return "common header";
+    size_t at = kBlockSize;
+    for (int block = 1; block <= kMaxOffset; ++block)
+        for (int r = 0; r < kRegionCount; ++r) {
+            if (b[1 + r] != block)
                 continue;
-            const char *text = st.fruvalue[f];
-            int chars, padded = valueBytes(st, f, &chars);
-            if (b[p] != (st.keep.type[lengthIndex(f)] | padded) || std::memcmp(b + p + 1, text, chars) != 0 || (padded > chars && b[p + 2] != 0))
-                return "a field's type, length or bytes";
-            if ((p += 1 + padded) >= end - 1)
-                return "fields run past their area";
+            if (at != kBlockSize * static_cast<size_t>(block))
+                return "regions not packed behind each other";
+            const char *problem = r == 0 || r == 4 ? keptHolds(st, r, at) : areaHolds(st, r - 1, at);
+            if (problem != nullptr)
+                return problem;
         }
-        if (b[p] != 0xC1 || end - p - 2 >= kBlockSize)
-            return "end marker or area length";
-        while (++p < end - 1)
-            if (b[p] != 0)
-                return "padding";
-        next = end;
-    }
-    return next == (st.block + 1u) * kBlockSize ? nullptr : "the image's last block";
+    return at == (st.block + 1u) * kBlockSize ? nullptr : "the image's last block";
 }
 
 const char *roundTrip(const RunState &st)
@@ -116,10 +160,6 @@ const char *roundTrip(const RunState &st)
         return nullptr;
     if (const char *problem = imageHolds(built))
         return problem;
-    // The read covers 64 blocks: a longer record is sound but not korrel's
-    // to read again.
-    if (built.block >= kReadBlocks)
-        return nullptr;
     again = RunState{};
     if (!read(again, built.fruimage, (built.block + 1) * kBlockSize))
         return "the image built is refused when read";

@@ -70,7 +70,12 @@ nine-block|512|CSN X|0|------------------------|Chassis Serial
 nine-block|512|BPN $long|0|------------------------|Board Product
 nine-block|512|PSN $long|0|------------------------|Product Serial
 nine-block|512|WRITES-REFUSED BSN X|1|Execute fru.sh ~Error!!!Write FRU Failed.
-multirecord|512|BSN X|1|Read FRU from BMC ~Error!!!MultiRecord Info cannot be kept.
+multirecord|512|BSN X|0|------------------------|Board Serial
+customs|512|BSN ZM18AS099999|0|------------------------|Board Serial
+board-iu-product|512|PSN 7XYZ999|0|------------------------|Product Serial
+binary-ids|512|BSN QTF0009999|0|------------------------|Board Serial
+server-oem|512|PSN PS0417-NEW|0|------------------------|Product Serial
+picmg|2048|BSN BS0420-NEW|0|------------------------|Board Serial
 EOF
 "$fixture" stop "$w/bmc"
 echo "real stack: $failures failures"
