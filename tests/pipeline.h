@@ -12,7 +12,8 @@
 namespace pipeline {
 
 // The read phase on device as FRU device 0; false when korrel refused it.
-// Each read is answered with the next eight bytes as ipmitool prints them,
+// The size request is answered with the device's size; each read with the
+// next eight bytes as ipmitool prints them,
 // even blocks in lower case, odd ones in upper; past the end, with the
 // device's remaining bytes as a raw line, then with nothing.
 bool read(korrel::RunState &st, const uint8_t *device, size_t size);
