@@ -4,6 +4,18 @@ namespace korrel {
 
 int g_only_BSN = 0;
 
+int &offsetOf(FruLayout &layout, Region region)
+{
+    int *offsets[] = {&layout.internalUse, &layout.chassis, &layout.board, &layout.product,
+                      &layout.multiRecord};
+    return *offsets[static_cast<int>(region)];
+}
+
+int offsetOf(const FruLayout &layout, Region region)
+{
+    return offsetOf(const_cast<FruLayout &>(layout), region);
+}
+
 void resetKeep(FruKeep &keep)
 {
     keep = FruKeep{};

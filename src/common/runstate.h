@@ -43,6 +43,27 @@ struct FruReadState {
 enum class Region : uint8_t { internalUse, chassis, board, product, multiRecord };
 constexpr int kRegionCount = 5;
 
+// The info areas are the regions between the internal use and the
+// multirecord area, in the same order.
+constexpr Region regionOf(Area area)
+{
+    return static_cast<Region>(static_cast<int>(area) + 1);
+}
+constexpr bool isInfoArea(Region region)
+{
+    return region != Region::internalUse && region != Region::multiRecord;
+}
+constexpr const AreaDef &areaDef(Region region)
+{
+    return kAreas[static_cast<int>(region) - 1];
+}
+static_assert(regionOf(Area::chassis) == Region::chassis && regionOf(Area::product) == Region::product,
+              "info areas in the same order");
+
+// A region's offset in the header's layout.
+int &offsetOf(FruLayout &layout, Region region);
+int offsetOf(const FruLayout &layout, Region region);
+
 // What the rewrite carries over from the record read besides the values,
 // so that a record korrel did not lay out comes back as it was read.  The
 // image's reset leaves it alone.

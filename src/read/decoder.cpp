@@ -9,18 +9,6 @@ namespace korrel {
 
 namespace {
 
-constexpr uint8_t kFormatVersion = 0x01;
-
-int areaOffset(const FruLayout &layout, Area area)
-{
-    switch (area) {
-    case Area::chassis: return layout.chassis;
-    case Area::board: return layout.board;
-    case Area::product: return layout.product;
-    }
-    return 0;
-}
-
 // The date is kept as text, most significant byte first, while the area
 // stores it least significant byte first in bytes 3 to 5.
 void takeDate(RunState &st, const uint8_t *area)
@@ -94,13 +82,12 @@ const char *walkFields(RunState &st, const AreaDef &area, const uint8_t *a, int 
     }
 }
 
-// An info area is its length byte's number of blocks, version 1, summing
-// to zero; its fixed bytes are kept, its fields decoded.
+// An info area is its length byte's number of blocks, which must sum to
+// zero (the read checked its version and length); its fixed bytes are
+// kept, its fields decoded.
 const char *decodeArea(RunState &st, const AreaDef &area, const uint8_t *a)
 {
     int size = a[1] * kBlockSize;
-    if (a[0] != kFormatVersion || size == 0)
-        return msg::kAreaFormat;
     if ((doChecksum(a, size - 1) & 0xFF) != 0)
         return msg::kAreaChecksum;
     st.keep.areaCode[static_cast<int>(area.area)] = a[2];
@@ -114,7 +101,7 @@ const char *decodeArea(RunState &st, const AreaDef &area, const uint8_t *a)
 bool decodeFruRecord(RunState &st)
 {
     for (const AreaDef &area : kAreas) {
-        int offset = areaOffset(st.layout, area.area);
+        int offset = offsetOf(st.layout, regionOf(area.area));
         if (offset == 0)
             continue;  // no chassis area
         const char *problem = decodeArea(st, area, st.keep.record + offset * kBlockSize);

@@ -10,8 +10,6 @@ namespace korrel {
 namespace {
 
 constexpr const char *kReadRequest = "ipmitool raw 0x0A 0x11 0x00";
-constexpr uint8_t kFormatVersion = 0x01;
-
 // A multirecord area is a chain of records, each a 5-byte header (type,
 // end-of-list bit and format version 2, data length, data checksum, header
 // checksum) and its data.
@@ -26,28 +24,6 @@ struct Refusal {
     const char *message;
     const char *area;
 };
-
-int offsetOf(const FruLayout &layout, Region region)
-{
-    switch (region) {
-    case Region::internalUse: return layout.internalUse;
-    case Region::chassis: return layout.chassis;
-    case Region::board: return layout.board;
-    case Region::product: return layout.product;
-    case Region::multiRecord: return layout.multiRecord;
-    }
-    return 0;
-}
-
-const char *nameOf(Region region)
-{
-    switch (region) {
-    case Region::chassis: return areaDef(Area::chassis).name;
-    case Region::board: return areaDef(Area::board).name;
-    case Region::product: return areaDef(Area::product).name;
-    default: return nullptr;
-    }
-}
 
 // The regions the header names, in the order of their offsets.  A record
 // without an internal use area gets korrel's fixed block first.
@@ -146,7 +122,7 @@ int regionEnd(RunState &st, int i, Refusal &why)
         return multiRecordEnd(st, at, why);
     default:
         if (first[0] != kFormatVersion || first[1] == 0)
-            why = {msg::kAreaFormat, nameOf(region)};
+            why = {msg::kAreaFormat, areaDef(region).name};
         return at + first[1];
     }
 }
@@ -166,8 +142,9 @@ int blocksNeeded(RunState &st, Refusal &why)
         // The area before runs into this one: its length byte is wrong,
         // or the multirecord area lies inside it.
         if (at < end) {
-            why = region == Region::multiRecord ? Refusal{msg::kMultiRecordPlace, nullptr}
-                                                : Refusal{msg::kAreaFormat, nameOf(previous)};
+            why = region != Region::multiRecord && isInfoArea(previous)
+                      ? Refusal{msg::kAreaFormat, areaDef(previous).name}
+                      : Refusal{msg::kMultiRecordPlace, nullptr};
             return 0;
         }
         if (region == Region::multiRecord && i + 1 < st.keep.regions) {

@@ -8,8 +8,6 @@ namespace korrel {
 
 namespace {
 
-constexpr uint8_t kFormatVersion = 0x01;
-
 // Internal use area of a record that had none: version 1 and a few fixed
 // bytes; the checksum is added.
 constexpr uint8_t kInternalUse[] = {0x01, 0x00, 0x01, 0x04, 0x00, 0x00, 0x03};
@@ -112,18 +110,6 @@ int newOrder(const RunState &st, Region *order)
     return n;
 }
 
-int *offsetSlot(FruLayout &layout, Region region)
-{
-    switch (region) {
-    case Region::internalUse: return &layout.internalUse;
-    case Region::chassis: return &layout.chassis;
-    case Region::board: return &layout.board;
-    case Region::product: return &layout.product;
-    case Region::multiRecord: return &layout.multiRecord;
-    }
-    return nullptr;
-}
-
 // The internal use area as read, or korrel's fixed block for a record
 // that had none.  Returns its length in blocks.
 int buildInternalUse(RunState &st)
@@ -205,23 +191,20 @@ bool buildFruImage(RunState &st)
             else if (region == Region::multiRecord)
                 nb = buildMultiRecord(st);
             else
-                nb = buildFruArea(st, fixed[static_cast<int>(region) - 1],
-                                  kAreas[static_cast<int>(region) - 1]);
+                nb = buildFruArea(st, fixed[static_cast<int>(areaDef(region).area)], areaDef(region));
         }
         if (nb == 0) {
             putLine(msg::kDataTooLong);
             return false;
         }
-        *offsetSlot(st.layout, region) = st.block;
+        offsetOf(st.layout, region) = st.block;
         st.block += nb;
     }
     st.block -= 1;  // the image's last block
 
     uint8_t *header = blockAt(st, 0);
-    const int offsets[] = {st.layout.internalUse, st.layout.chassis, st.layout.board,
-                           st.layout.product, st.layout.multiRecord};
-    for (int i = 0; i < kRegionCount; ++i)
-        header[1 + i] = static_cast<uint8_t>(offsets[i]);
+    for (int r = 0; r < kRegionCount; ++r)
+        header[1 + r] = static_cast<uint8_t>(offsetOf(st.layout, static_cast<Region>(r)));
     closeBlocks(st, 0, 1);
     return true;
 }
