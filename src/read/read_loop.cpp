@@ -57,6 +57,9 @@ const char *takeHeader(RunState &st)
             if (offsets[i] != 0 && offsets[i] == offsets[j])
                 return msg::kBadHeader;
     orderRegions(l, st.keep);
+    // Behind the last area nothing tells where an internal use area ends.
+    if (l.internalUse != 0 && st.keep.order[st.keep.regions - 1] == Region::internalUse)
+        return msg::kInternalUse;
     return nullptr;
 }
 
@@ -105,7 +108,8 @@ int multiRecordEnd(RunState &st, int at, Refusal &why)
 }
 
 // Where a region ends, in blocks, once its first block has been read: an
-// info area by its length byte, an internal use area at the next region.
+// info area by its length byte, an internal use area at the next region
+// (it is never the last).
 int regionEnd(RunState &st, int i, Refusal &why)
 {
     Region region = st.keep.order[i];
@@ -113,11 +117,7 @@ int regionEnd(RunState &st, int i, Refusal &why)
     const uint8_t *first = st.keep.record + at * kBlockSize;
     switch (region) {
     case Region::internalUse:
-        // Behind the last info area nothing tells where it ends.
-        if (i + 1 < st.keep.regions)
-            return offsetOf(st.layout, st.keep.order[i + 1]);
-        why = {msg::kInternalUse, nullptr};
-        return 0;
+        return offsetOf(st.layout, st.keep.order[i + 1]);
     case Region::multiRecord:
         return multiRecordEnd(st, at, why);
     default:

@@ -1175,3 +1175,42 @@ write 0-210
 +000680 f7 f8 f9 fa fb fc fd fe  >........<
 +000688 ff 00 01 02 03 04 05 06  >........<
 +000690 07 00 00 00 00 00 00 00  >........<
+=== An internal use area behind the last area is refused: nothing tells where it ends
+device: spaced 512
+patch: 0x01 0c
+sum: 0x00 8
+run: korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!Internal Use Info cannot be kept.
+files:
+read 0-0
+device unchanged
+=== ONLY_BSN empties every custom field, those behind the first dropped
+device: customs 512
+run: korrel ONLY_BSN >/dev/null; fru
+
+  FRU Chassis Type: Rack Mount Chassis
+
+  FRU Board Manufacturing Date/Time: 03/01/19 - 01:00:00
+  FRU Board Serial Number: ZM18AS012345
+
+files: fru.sh 755 f
+read 0-26
+write 0-8
+-000000 01 00 01 07 11 00 00 e6  >........<
+-000008 01 06 17 c8 43 53 45 2d  >....CSE-<
+-000010 38 32 39 55 ce 43 38 32  >829U.C82<
+-000018 39 30 4c 4b 31 31 41 30  >90LK11A0<
+-000020 30 30 31 c8 52 45 56 20  >001.REV <
+-000028 31 2e 30 32 06 00 25 90  >1.02..%.<
+-000030 fc 1a 2b c1 00 00 00 e8  >..+.....<
+-000038 01 0a 19 6a 2f c4 ca 53  >...j/..S<
+-000040 75 70 65 72 6d 69 63 72  >upermicr<
++000000 01 01 02 03 07 00 00 f2  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 01 17 c0 c0 c0 c1 e6  >........<
++000018 01 04 19 bc e3 b9 c0 c0  >........<
++000020 cc 5a 4d 31 38 41 53 30  >.ZM18AS0<
++000028 31 32 33 34 35 c0 c0 c0  >12345...<
++000030 c1 00 00 00 00 00 00 6a  >.......j<
++000038 01 02 19 c0 c0 c0 c0 c0  >........<
++000040 c0 c0 c0 c1 00 00 00 23  >.......#<
