@@ -99,7 +99,8 @@ int newOrder(const RunState &st, Region *order)
     bool hasChassis = false, needsChassis = false;
     for (int i = 0; i < st.keep.regions; ++i)
         hasChassis = hasChassis || st.keep.order[i] == Region::chassis;
-    for (int f = areaDef(Area::chassis).firstField; f < areaDef(Area::board).firstField - 1; ++f)
+    const AreaDef &chassis = areaDef(Area::chassis);
+    for (int f = chassis.firstField; f < chassis.firstField + chassis.fieldCount; ++f)
         needsChassis = needsChassis || std::strlen(st.fruvalue[f]) > 1;
     int n = 0;
     for (int i = 0; i < st.keep.regions; ++i) {
