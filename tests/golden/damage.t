@@ -76,9 +76,9 @@ Read FRU from BMC ~Error!!!Product Info format invalid.
 files:
 read 0-6
 device unchanged
-=== A custom field running past the end of its area
+=== A custom field whose last byte would be the area's checksum byte
 device: nine-block
-patch: 0x15 c5
+patch: 0x15 c2 41
 sum: 0x10 8
 run: korrel BSN X | sed -n 5p
 Read FRU from BMC ~Error!!!Chassis Info field past its end.
