@@ -5,8 +5,7 @@
 #
 #   fleet_test.sh SRCDIR BUILDDIR
 set -u
-src=$1 build=$2
-sample=$src/sim/sample-fru.bin
+src=$1 build=$2 sample=$1/sim/sample-fru.bin
 unset "${!FRUSIM_@}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -29,7 +28,7 @@ first       -     -         0       CCCCCCCC   -
 second      -     -         0       OOOOOOOO   -
 refused     yes   fault:h3  2       CCRUUUUU   -
 widened     yes   fault:h3  2       CCRCCCCC   -                        -e korrel_max_fail_percentage=50
-long        -     long:h5   2       NNNNNNNN   at_most_63_bytes         -'
+long        -     long:h5   2       NNNNNNNN   at_most_63_bytes'
 
 line() {  # OUTCOME HOST: the start of the host's summary line
     case $1 in
@@ -41,7 +40,6 @@ line() {  # OUTCOME HOST: the start of the host's summary line
     esac
 }
 while read -r run fresh special status outcomes expect args; do
-    [ -n "$run" ] || continue
     out=$work/$run && mkdir "$out"
     printf 'all:\n  vars: {ansible_connection: local, ansible_python_interpreter: /usr/bin/python3}\n  hosts:\n' >"$out/hosts.yml"
     for h in $hosts; do
@@ -53,11 +51,9 @@ while read -r run fresh special status outcomes expect args; do
         printf '    %s: {korrel_value: "%s", korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s"%s}}\n' \
             "$h" "$value" "$out/$h" "$build/sim:$build:$PATH" "$work/$h.bin" "$work/$h.log" "$extra" >>"$out/hosts.yml"
     done
-    [ "$args" = - ] && args=
     # shellcheck disable=SC2086 # the arguments are words
     HOME=$work ANSIBLE_NOCOLOR=1 ansible-playbook -i "$out/hosts.yml" -f 8 -e korrel_key=BSN \
-        -e korrel_backup_dir="$out" $args "$src/contrib/ansible/korrel.yml" >"$out/play.log" 2>&1
-    got=$?
+        -e korrel_backup_dir="$out" $args "$src/contrib/ansible/korrel.yml" >"$out/play.log" 2>&1; got=$?
     [ "$got" = "$status" ] || fail "$run: ansible-playbook exited with $got, not $status"
     [ "$expect" = - ] || grep -qF -- "${expect//_/ }" "$out/play.log" || fail "$run: the output lacks: ${expect//_/ }"
     i=0
@@ -77,7 +73,7 @@ while read -r run fresh special status outcomes expect args; do
                    U | N) [ ! -s "$work/$h.log" ] || fail "$run: $h: the BMC was asked: $(head -1 "$work/$h.log")" ;;
         esac
     done
-done <<<"$runs"
+done < <(grep . <<<"$runs")
 
 cd "$src/contrib/ansible" || exit 1
 HOME=$work ansible-lint --offline --profile production korrel.yml collections >"$work/lint.log" 2>&1 || { cat "$work/lint.log"; fail "ansible-lint"; }
