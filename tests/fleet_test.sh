@@ -16,11 +16,11 @@ fields() { HOME=$work TZ=UTC /usr/sbin/ipmi-fru --fru-file="$1" | tail -n +2; }
 old=$(fields "$sample" | sed -n 's/^ *FRU Board Serial Number: //p')
 # The BMC of a fault:HOST refuses korrel's third write (2- would refuse it and every later one).
 refuse=2
-# Batches [1, 25%] of eight: h1 | h2 h3 | h4 h5 | h6 h7 | h8.
-hosts="h1 h2 h3 h4 h5 h6 h7 h8"
+# Batches [1, 25%] of the eight hosts: h1 | h2 h3 | h4 h5 | h6 h7 | h8.
 
 # Host outcomes: C changed, P planned (check mode), O already set, R restored
-# after a refused write, U not run as the run stopped, N no host touched.
+# after a refused write, S refused for a host directory others may write to,
+# U not run as the run stopped, N no host touched.
 # run       fresh special   status  outcomes   output holds             arguments
 runs='
 check       yes   -         0       PPPPPPPP   +Board_Serial:_SN-h8     --check --diff
@@ -28,7 +28,8 @@ first       -     -         0       CCCCCCCC   -
 second      -     -         0       OOOOOOOO   -
 refused     yes   fault:h3  2       CCRUUUUU   -
 widened     yes   fault:h3  2       CCRCCCCC   -                        -e korrel_max_fail_percentage=50
-long        -     long:h5   2       NNNNNNNN   at_most_63_bytes'
+long        -     long:h5   2       NNNNNNNN   at_most_63_bytes
+shared      yes   shared:h1 2       SUUUUUUU   -'
 
 line() {  # OUTCOME HOST: the start of the host's summary line
     case $1 in
@@ -37,17 +38,18 @@ line() {  # OUTCOME HOST: the start of the host's summary line
         O) echo "\"ok      $2 BSN: 'SN-$2' already\"" ;;
         R) echo "\"failed  $2: Error!!!Write FRU Failed.; restored from the saved copy $out/$2/korrel-saved." ;;
         U) echo "\"not run $2: the run stopped before its batch\"" ;;
+        S) echo "\"failed  $2: $out/$2 may be changed by another user" ;;
     esac
 }
 while read -r run fresh special status outcomes expect args; do
     out=$work/$run && mkdir "$out"
     printf 'all:\n  vars: {ansible_connection: local, ansible_python_interpreter: /usr/bin/python3}\n  hosts:\n' >"$out/hosts.yml"
-    for h in $hosts; do
+    for h in h{1..8}; do
         [ "$fresh" = yes ] && cp "$sample" "$work/$h.bin"
         cp "$work/$h.bin" "$out/$h.before" && rm -f "$work/$h.log" && mkdir -m 700 "$out/$h"
         value=SN-$h extra=
-        [ "$special" = "long:$h" ] && value=$(printf 'é%.0s' {1..32})
-        [ "$special" = "fault:$h" ] && extra=", FRUSIM_FAIL_WRITE: \"$refuse\""
+        case $special in long:$h) value=$(printf 'é%.0s' {1..32}) ;; fault:$h) extra=", FRUSIM_FAIL_WRITE: \"$refuse\"" ;;
+                         shared:$h) chmod 777 "$out/$h" ;; esac
         printf '    %s: {korrel_value: "%s", korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s"%s}}\n' \
             "$h" "$value" "$out/$h" "$build/sim:$build:$PATH" "$work/$h.bin" "$work/$h.log" "$extra" >>"$out/hosts.yml"
     done
@@ -56,9 +58,8 @@ while read -r run fresh special status outcomes expect args; do
         -e korrel_backup_dir="$out" $args "$src/contrib/ansible/korrel.yml" >"$out/play.log" 2>&1; got=$?
     [ "$got" = "$status" ] || fail "$run: ansible-playbook exited with $got, not $status"
     [ "$expect" = - ] || grep -qF -- "${expect//_/ }" "$out/play.log" || fail "$run: the output lacks: ${expect//_/ }"
-    i=0
-    for h in $hosts; do
-        o=${outcomes:i++:1} want=$(line "$o" "$h") left=$(cd "$out/$h" && find . -type f | sed 's/saved\.[^/]*/saved/')
+    for ((i = 0; i < ${#outcomes}; i++)); do
+        h=h$((i + 1)) o=${outcomes:i:1} want=$(line "$o" "$h") left=$(cd "$out/$h" && find . -type f | sed 's/saved\.[^/]*/saved/')
         [ -z "$want" ] || grep -qF -- "$want" "$out/play.log" || fail "$run: the summary lacks: $want"
         if [ "$o" = C ]; then
             diff <(fields "$out/$h.before" | sed "s/\(Board Serial Number: \).*/\1SN-$h/") <(fields "$work/$h.bin") >/dev/null ||
@@ -69,7 +70,7 @@ while read -r run fresh special status outcomes expect args; do
         case $o in C | R) cmp -s "$out/$h.before" "$out/$h"-*.bin || fail "$run: $h: the fetched copy is not the record as it was"
                           [ "$left" = ./korrel-saved/fru0.bin ] || fail "$run: $h: left on the host: $left" ;;
                    *) [ -z "$left" ] || fail "$run: $h: left on the host: $left" ;;&
-                   P | O) [ -s "$work/$h.log" ] && ! grep -qvx -- '-v fru print 0' "$work/$h.log" || fail "$run: $h: more than fru print" ;;
+                   P | O | S) [ -s "$work/$h.log" ] && ! grep -qvx -- '-v fru print 0' "$work/$h.log" || fail "$run: $h: more than fru print" ;;
                    U | N) [ ! -s "$work/$h.log" ] || fail "$run: $h: the BMC was asked: $(head -1 "$work/$h.log")" ;;
         esac
     done

@@ -244,12 +244,27 @@ def restore(host, saved, work, error):
                    % (error, why, saved, work))
 
 
+def check_private(path):
+    """Refuses a directory that another user could rename or swap entries
+    in: it and each directory above it must belong to root or to this user,
+    and be writable by no one else unless sticky (as /tmp is)."""
+    path = os.path.realpath(path)
+    while True:
+        st = os.stat(path)
+        if st.st_uid not in (0, os.geteuid()) or (st.st_mode & 0o022 and not st.st_mode & 0o1000):
+            raise HostError('%s may be changed by another user; give tmpdir a directory of your own' % path)
+        if path == os.path.dirname(path):
+            return
+        path = os.path.dirname(path)
+
+
 def edit(module, host, result):
     """Saves the device, runs korrel, and checks or restores the record."""
     params = module.params
     korrel = module.get_bin_path('korrel', required=False)
     if not korrel:
         raise HostError('korrel is not installed on the host')
+    check_private(params['tmpdir'] or tempfile.gettempdir())
     saved_dir = tempfile.mkdtemp(prefix='korrel-saved.', dir=params['tmpdir'])
     saved = os.path.join(saved_dir, 'fru0.bin')
     why = host.read_device(saved)
