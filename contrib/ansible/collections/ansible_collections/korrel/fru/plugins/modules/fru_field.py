@@ -193,8 +193,9 @@ class Host(object):
         return None
 
     def write_device(self, path):
+        """Whether it worked shows in the device read back, not here."""
         rc, out, err = self.run([self.ipmitool, 'fru', 'write', '0', path])
-        return None if rc == 0 and not err.strip() else (err.strip() or out.strip() or 'fru write failed')
+        return (err.strip() or out.strip() or 'fru write failed with status %d' % rc) if rc != 0 else None
 
 
 class HostError(Exception):
@@ -232,10 +233,11 @@ def restore(host, saved, work, error):
     try:
         if host.read_device(now) is None and filecmp.cmp(now, saved, shallow=False):
             return False, error + '; nothing written, the record is as it was'
-        why = host.write_device(saved) or host.read_device(now)
+        refused = host.write_device(saved)
+        why = host.read_device(now)
         if why is None and filecmp.cmp(now, saved, shallow=False):
             return True, error + '; restored from the saved copy %s' % saved
-        why = why or 'the device read back differs from the copy'
+        why = refused or why or 'the device read back differs from the copy'
     finally:
         if os.path.exists(now):
             os.unlink(now)
