@@ -66,7 +66,7 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 completion=$datadir/bash-completion/completions/korrel
 installed=$(printf '%s\n' "$sbindir/korrel" "$mandir/man8/korrel.8.gz" "$completion" \
-    "$docdir/copyright" "$docdir/changelog.gz")
+    "$docdir/copyright" "$docdir/changelog.gz"; cd "$src/contrib/ansible" && find . -type f ! -name '*.pyc' -printf "$docdir/examples/%P\n")
 same "files installed" "$(sort <<<"$installed")" "$(cd "$prefix" && find . -type f | cut -c3- | sort)"
 zcat "$prefix/$mandir/man8/korrel.8.gz" | cmp -s - "$page" || fail "the installed page is not doc/korrel.8"
 same "what the installed completion offers against the keys" "$keys" "$(offered "$prefix/$completion")"

@@ -1,90 +1,88 @@
 #!/bin/bash
-# contrib/ansible/korrel.yml on a fleet of local hosts, each with its own
-# stand-in BMC and private directory: three edits that succeed, a BMC that
-# refuses korrel's third write, a header korrel refuses, a host without a
-# value; and one host behind the real ipmitool and OpenIPMI's ipmi_sim
-# (skipped without ipmi_sim, unless CI=true).
+# contrib/ansible/korrel.yml on eight local hosts, each with its own stand-in
+# BMC, request log and private directory, as a table of runs; then
+# ansible-lint, the syntax check and ansible-doc on the playbook and module.
 #
 #   fleet_test.sh SRCDIR BUILDDIR
 set -u
-src=$1 build=$2
-sample=$src/sim/sample-fru.bin realbmc=$src/scripts/realbmc.sh
+src=$1 build=$2 sample=$1/sim/sample-fru.bin
 unset "${!FRUSIM_@}"
 work=$(mktemp -d)
-trap '"$realbmc" stop "$work/bmc" >/dev/null 2>&1; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 trap 'exit 143' TERM INT HUP
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+fail() { echo "FAIL: $*"; failures=$((${failures-0} + 1)); }
 fields() { HOME=$work TZ=UTC /usr/sbin/ipmi-fru --fru-file="$1" | tail -n +2; }
+old=$(fields "$sample" | sed -n 's/^ *FRU Board Serial Number: //p')
+# The BMC of a fault:HOST refuses korrel's third write (2- would refuse it and every later one).
+refuse=2
+# Batches [1, 25%] of the eight hosts: h1 | h2 h3 | h4 h5 | h6 h7 | h8.
 
-# host NAME DEVICE ENV: a fresh directory and an inventory entry; the new
-# serial number is SN-NAME, and NAME.bin names the device.
-host() {
-    mkdir "$work/$1" && cp "$2" "$work/$1.before"
-    printf '    %s: {korrel_value: "%s", korrel_host_dir: "%s", korrel_environment: {%s}}\n' \
-        "$1" "${value-SN-$1}" "$work/$1" "$3" >>"$work/hosts.yml"
+# Host outcomes: C changed, P planned (check mode), O already set, R restored
+# after a refused write, H refused by korrel with nothing written (blank
+# device), S refused for a host directory others may write to, U not run as
+# the run stopped, N no host touched.
+# run       fresh special   status  outcomes   output holds             arguments
+runs='
+check       yes   -         0       PPPPPPPP   +Board_Serial:_SN-h8     --check --diff
+first       -     -         0       CCCCCCCC   -
+second      -     -         0       OOOOOOOO   -
+refused     yes   fault:h3  2       CCRUUUUU   -
+widened     yes   fault:h3  2       CCRCCCCC   -                        -e korrel_max_fail_percentage=50
+long        -     long:h5   2       NNNNNNNN   at_most_63_bytes
+shared      yes   shared:h1 2       SUUUUUUU   -
+blank       yes   blank:h1  2       HUUUUUUU   -'
+
+line() {  # OUTCOME HOST: the start of the host's summary line
+    case $1 in
+        C) echo "\"changed $2 BSN: '$old' -> 'SN-$2'; saved as $out/$2-" ;;
+        P) echo "\"would change $2 BSN: '$old' -> 'SN-$2'\"" ;;
+        O) echo "\"ok      $2 BSN: 'SN-$2' already\"" ;;
+        R) echo "\"failed  $2: Error!!!Write FRU Failed.; restored from the saved copy $out/$2/korrel-saved." ;;
+        U) echo "\"not run $2: the run stopped before its batch\"" ;;
+        S) echo "\"failed  $2: $out/$2 may be changed by another user" ;;
+        H) echo "; nothing written, the record is as it was; saved as $out/$2-" ;;
+    esac
 }
-standin() {  # NAME [ENV]: a host with a stand-in BMC on a copy of the sample
-    cp "$sample" "$work/$1.bin"
-    host "$1" "$work/$1.bin" "PATH: \"$build/sim:$build:$PATH\", FRUSIM_IMAGE: \"$work/$1.bin\"${2:+, $2}"
-}
-# korrel's last "Error!!!" line for a device like NAME's, run by hand.
-message_for() {  # NAME [VAR=VALUE...]
-    mkdir "$work/$1.by-hand" && cp "$work/$1.before" "$work/$1.by-hand/dev.bin"
-    (cd "$work/$1.by-hand" && env PATH="$build/sim:$PATH" FRUSIM_IMAGE=dev.bin "${@:2}" "$build/korrel" BSN X) |
-        grep -o 'Error!!!.*' | tail -1
-}
+while read -r run fresh special status outcomes expect args; do
+    out=$work/$run && mkdir "$out"
+    printf 'all:\n  vars: {ansible_connection: local, ansible_python_interpreter: /usr/bin/python3}\n  hosts:\n' >"$out/hosts.yml"
+    for h in h{1..8}; do
+        value=SN-$h extra= mode=700
+        [ "$fresh" = yes ] && cp "$sample" "$work/$h.bin"
+        case $special in long:$h) value=$(printf 'é%.0s' {1..32}) ;; fault:$h) extra=", FRUSIM_FAIL_WRITE: \"$refuse\"" ;;
+                         shared:$h) mode=777 ;; blank:$h) head -c 256 /dev/zero >"$work/$h.bin" ;; esac
+        cp "$work/$h.bin" "$out/$h.before" && rm -f "$work/$h.log" && mkdir -m $mode "$out/$h"
+        printf '    %s: {korrel_value: "%s", korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s"%s}}\n' \
+            "$h" "$value" "$out/$h" "$build/sim:$build:$PATH" "$work/$h.bin" "$work/$h.log" "$extra" >>"$out/hosts.yml"
+    done
+    # shellcheck disable=SC2086 # the arguments are words
+    HOME=$work ANSIBLE_NOCOLOR=1 ansible-playbook -i "$out/hosts.yml" -f 8 -e korrel_key=BSN \
+        -e korrel_backup_dir="$out" $args "$src/contrib/ansible/korrel.yml" >"$out/play.log" 2>&1; got=$?
+    [ "$got" = "$status" ] || fail "$run: ansible-playbook exited with $got, not $status"
+    [ "$(grep -c ' changed=[1-9]' "$out/play.log")" = "$(tr -cd CP <<<"$outcomes" | wc -c)" ] || fail "$run: hosts changed in the recap"
+    [ "$expect" = - ] || grep -qF -- "${expect//_/ }" "$out/play.log" || fail "$run: the output lacks: ${expect//_/ }"
+    for ((i = 0; i < ${#outcomes}; i++)); do
+        h=h$((i + 1)) o=${outcomes:i:1} want=$(line "$o" "$h") left=$(cd "$out/$h" && find . -type f | sed 's/saved\.[^/]*/saved/')
+        [ -z "$want" ] || grep -qF -- "$want" "$out/play.log" || fail "$run: the summary lacks: $want"
+        if [ "$o" = C ]; then
+            diff <(fields "$out/$h.before" | sed "s/\(Board Serial Number: \).*/\1SN-$h/") <(fields "$work/$h.bin") >/dev/null ||
+                fail "$run: $h: the record is not the old one with the new serial number"
+        else
+            cmp -s "$out/$h.before" "$work/$h.bin" || fail "$run: $h: the record changed"
+        fi
+        case $o in C | R | H) cmp -s "$out/$h.before" "$out/$h"-*.bin || fail "$run: $h: the fetched copy is not the record as it was"
+                          [ "$left" = ./korrel-saved/fru0.bin ] || fail "$run: $h: left on the host: $left" ;;
+                   *) [ -z "$left" ] || fail "$run: $h: left on the host: $left" ;;&
+                   P | O | S) [ -s "$work/$h.log" ] && ! grep -qvx -- '-v fru print 0' "$work/$h.log" || fail "$run: $h: more than fru print" ;;
+                   U | N) [ ! -s "$work/$h.log" ] || fail "$run: $h: the BMC was asked: $(head -1 "$work/$h.log")" ;;
+        esac
+    done
+done < <(grep . <<<"$runs")
 
-printf 'all:\n  vars: {ansible_connection: local, ansible_python_interpreter: /usr/bin/python3}\n  hosts:\n' >"$work/hosts.yml"
-for h in h1 h2 h3; do standin $h; done
-standin h4 "FRUSIM_FAIL_WRITE: \"2\", FRUSIM_LOG: \"$work/h4.log\""
-standin h5
-value='' standin h6
-# Board and product offsets swapped: an unsound common header.
-read -r board product < <(od -An -tx1 -j3 -N2 "$sample")
-printf "\\x$product\\x$board" | dd of="$work/h5.bin" bs=1 seek=3 conv=notrunc status=none
-cp "$work/h5.bin" "$work/h5.before"
-real=
-if command -v ipmi_sim >/dev/null && "$realbmc" start "$work/bmc" "$sample" >/dev/null; then
-    real=real
-    ln -s "$work/bmc/fru.bin" "$work/real.bin" && host real "$sample" "PATH: \"$work/bmc/bin:$build:$PATH\""
-elif [ "${CI:-}" = true ]; then
-    fail "ipmi_sim is missing or did not start; CI must have openipmi (scripts/deps.sh test)"
-else
-    echo "SKIP: the host behind the real ipmitool: ipmi_sim is missing or did not start"
-fi
+cd "$src/contrib/ansible" || exit 1
+HOME=$work ansible-lint --offline --profile production korrel.yml collections >"$work/lint.log" 2>&1 || { cat "$work/lint.log"; fail "ansible-lint"; }
+HOME=$work ansible-playbook --syntax-check -i localhost, korrel.yml >/dev/null || fail "ansible-playbook --syntax-check"
+HOME=$work ANSIBLE_COLLECTIONS_PATH=$PWD/collections ansible-doc korrel.fru.fru_field | grep -q 'korrel.fru.fru_field:' || fail ansible-doc
 
-HOME=$work ANSIBLE_NOCOLOR=1 ansible-playbook -i "$work/hosts.yml" -f 8 -e korrel_key=BSN \
-    -e korrel_backup_dir="$work/backup" "$src/contrib/ansible/korrel.yml" >"$work/play.log" 2>&1 || status=$?
-[ "${status-0}" = 2 ] || fail "ansible-playbook exited with ${status-0}, not 2 (hosts failed)"
-reported() { grep -qF "\"$1" "$work/play.log" || fail "the summary lacks: $1"; }
-
-for h in h1 h2 h3 $real; do
-    diff -u <(fields "$work/$h.before" | sed "s/\(Board Serial Number: \).*/\1SN-$h/") <(fields "$work/$h.bin") ||
-        fail "$h: the record is not the old one with the new serial number"
-    old=$(fields "$work/$h.before" | sed -n 's/^ *FRU Board Serial Number: //p')
-    reported "changed $h BSN: '$old' -> 'SN-$h'"
-done
-reported "failed  h4: $(message_for h4 FRUSIM_FAIL_WRITE=2 FRUSIM_LOG=log 2>/dev/null) (fru.sh kept in $(echo "$work"/h4/korrel-work.*))"
-reported "failed  h5: $(message_for h5)\""
-reported "failed  h6: korrel_value is missing or empty"
-reported "saved records: $work/backup/HOST.bin for h1, h2, h3, h4, h5${real:+, real}\""
-for h in h5 h6; do cmp "$work/$h.before" "$work/$h.bin" || fail "$h: the refused device changed"; done
-
-# The saved copies are the devices as they were, and bring back a failed write.
-for h in h1 h2 h3 h4 h5 $real; do
-    cmp "$work/$h.before" "$work/backup/$h.bin" || fail "$h: the saved copy is not the device as it was"
-done
-PATH=$build/sim:$PATH FRUSIM_IMAGE=$work/h4.bin ipmitool fru write 0 "$work/backup/h4.bin" >/dev/null || fail "h4: fru write failed"
-cmp "$work/h4.before" "$work/h4.bin" || fail "h4: the saved copy did not restore the record"
-
-# Nothing is left on the hosts but the saved copies, and fru.sh of the failed write.
-for h in h1 h2 h3 h4 h5 h6 $real; do
-    left=$(cd "$work/$h" && find . -mindepth 1 \( -type d ! -perm 700 -printf '%p (mode %m)\n' -o -type f -print \) |
-        sed -E 's/korrel-(saved|work)\.[^/]*/\1/' | sort | tr '\n' ' ')
-    case $h in h4) want="./saved/fru0.bin ./work/fru.sh " ;; h6) want= ;; *) want="./saved/fru0.bin " ;; esac
-    [ "$left" = "$want" ] || fail "$h: left on the host: '$left', not '$want'"
-done
-
-[ $failures -eq 0 ] || { cat "$work/play.log"; echo "$failures check(s) failed"; exit 1; }
+[ "${failures-0}" -eq 0 ] || { cat "$work"/*/play.log; echo "$failures check(s) failed"; exit 1; }
 echo "fleet: all checks passed"

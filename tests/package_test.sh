@@ -1,7 +1,9 @@
 #!/bin/bash
 # The Debian package as cpack makes it from the install rules: named
-# korrel_VERSION_ARCH.deb, free of lintian errors, depending on ipmitool,
-# holding what `cmake --install` installs, and its program runs.
+# korrel_VERSION_ARCH.deb, free of lintian errors and warnings, depending on
+# ipmitool and suggesting bash-completion, with a machine-readable copyright
+# file and the playbook among its examples, holding what `cmake --install`
+# installs, and its program hardened as Debian's own ipmitool is, and runs.
 #
 #   package_test.sh CPACK BUILDDIR VERSION SIMDIR SAMPLE
 set -u
@@ -15,14 +17,21 @@ fail() { echo "FAIL: $*"; exit 1; }
     { cat "$work/cpack.log"; fail "cpack -G DEB"; }
 deb=$work/korrel_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $(basename "$deb"); cpack made: $(cd "$work" && echo *.deb)"
-lintian --fail-on error "$deb" || fail "lintian reports errors"
-depends=$(dpkg-deb -f "$deb" Depends)
-grep -qE '(^|, )ipmitool(,|$| )' <<<"$depends" || fail "Depends lacks ipmitool: $depends"
+lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
+grep -qE '(^|, )ipmitool(,|$| )' <<<"$(dpkg-deb -f "$deb" Depends)" || fail "Depends lacks ipmitool"
+[ "$(dpkg-deb -f "$deb" Suggests)" = bash-completion ] || fail "Suggests is not bash-completion"
 
 dpkg-deb -x "$deb" "$work/root"
 cmake --install "$build" --prefix "$work/cmake/usr" >/dev/null || fail "cmake --install"
 diff -u <(cd "$work/cmake" && find . | sort) <(cd "$work/root" && find . | sort) ||
     fail "the package's tree differs from cmake --install's (-, +)"
+doc=$work/root/usr/share/doc/korrel
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" || fail "no DEP-5 copyright"
+ls "$doc"/examples/{korrel.yml,collections/ansible_collections/korrel/fru/plugins/modules/fru_field.py} >/dev/null ||
+    fail "the examples lack the playbook or its module"
+# Control flow protection needs C start-up files built with it, which Debian 12's
+# glibc has not (its ipmitool has none either).
+hardening-check --nocfprotection "$work/root/usr/sbin/korrel" || fail "korrel is not hardened"
 
 # Any argument but a key and value or ONLY_BSN prints the usage.
 mkdir "$work/run" && cp "$sample" "$work/run/dev.bin"

@@ -1,0 +1,340 @@
+#!/usr/bin/python
+# -*- coding: utf-8 -*-
+# Copyright (c) 2026 the korrel developers
+# BSD-2-Clause (see LICENSE)
+
+from __future__ import absolute_import, division, print_function
+__metaclass__ = type
+
+DOCUMENTATION = r'''
+---
+module: fru_field
+short_description: Set one field of the local BMC's FRU record with korrel
+version_added: 1.0.0
+description:
+  - Sets one field of the IPMI FRU inventory record that the local BMC keeps
+    as FRU device 0 by running korrel(8) on the host, or with I(key=ONLY_BSN)
+    empties every field but the board serial number.
+  - Reads the fields first with C(ipmitool -v fru print 0), which only reads.
+    When the field already holds the value (for C(ONLY_BSN), when every other
+    field is empty) nothing is saved or written and the task is not changed.
+  - Before korrel runs, saves the whole device with C(ipmitool fru read 0) in
+    a new private directory and returns the copy's path as I(backup_file).
+  - When korrel fails and the device no longer matches the copy, writes the
+    copy back with C(ipmitool fru write 0) and reads the device again to
+    compare. The task fails either way; its message says whether the record
+    was restored or is part old, part new.
+  - korrel runs in a new private directory, the value passed to it as one
+    argument, never through a shell. korrel and ipmitool are the first found
+    on C(PATH).
+options:
+  key:
+    description:
+      - The korrel key of the field to set, or C(ONLY_BSN).
+    type: str
+    required: true
+    choices: [CPN, CSN, CCI, BM, BPN, BSN, BAN, FFI, CM, MN, PN, PPN, PV, PSN, AT, FII, CPI, ONLY_BSN]
+  value:
+    description:
+      - The new value, at most 63 bytes, without a newline. Ignored for C(ONLY_BSN).
+    type: str
+    default: ''
+  allow_empty:
+    description:
+      - Let an empty I(value) empty the field; otherwise an empty value is refused.
+    type: bool
+    default: false
+  tmpdir:
+    description:
+      - Directory in which the private directories for the saved copy and
+        korrel's run are made.
+      - Default is the host's temporary directory.
+    type: path
+attributes:
+  check_mode:
+    description: Can run in check_mode and return changed status prediction without modifying target.
+    support: full
+  diff_mode:
+    description: Will return details on what has changed (or possibly needs changing in check_mode), when in diff mode.
+    support: full
+  platform:
+    description: Target OS/families that can be operated against.
+    support: N/A
+    platforms: posix
+requirements:
+  - korrel and ipmitool on the host, and root there (korrel talks to /dev/ipmi0).
+notes:
+  - The saved copy stays on the host; fetch it to keep it off the machine.
+  - korrel rewrites the whole record; a field other than the one set keeps
+    its value, as C(ipmitool fru print 0) shows it.
+seealso:
+  - name: korrel(8)
+    description: The manual page of korrel.
+    link: https://example.invalid/korrel
+author:
+  - the korrel developers
+'''
+
+EXAMPLES = r'''
+- name: Set the board serial number
+  korrel.fru.fru_field:
+    key: BSN
+    value: SN-2026-0017
+  become: true
+
+- name: Show what would be emptied, changing nothing
+  korrel.fru.fru_field:
+    key: ONLY_BSN
+  check_mode: true
+  diff: true
+  register: plan
+
+- name: Empty the asset tag
+  korrel.fru.fru_field:
+    key: AT
+    allow_empty: true
+'''
+
+RETURN = r'''
+label:
+  description: How C(ipmitool fru print 0) names the field (for C(ONLY_BSN), the board serial number).
+  returned: success
+  type: str
+  sample: Board Serial
+before:
+  description: The field before the task.
+  returned: success
+  type: str
+  sample: BSN23M170481
+after:
+  description: The field after the task (or, in check mode, as it would be).
+  returned: success
+  type: str
+  sample: SN-2026-0017
+emptied:
+  description: For C(ONLY_BSN), the fields that were (or would be) emptied, by label, with their old values.
+  returned: success
+  type: dict
+  sample: {"Board Mfg": "ACME", "Product Name": "S2600"}
+backup_file:
+  description: The copy of the whole device saved on the host before korrel ran.
+  returned: when korrel ran
+  type: str
+  sample: /tmp/korrel-saved.x1y2z3ab/fru0.bin
+saved_at:
+  description: When the copy was saved, UTC, for naming copies by host and time.
+  returned: when korrel ran
+  type: str
+  sample: 20261207T002801Z
+restored:
+  description: Whether the saved copy was written back after korrel's write failed.
+  returned: when korrel failed
+  type: bool
+msg:
+  description: The change, in one line, or why the task failed.
+  returned: always
+  type: str
+  sample: "'BSN23M170481' -> 'SN-2026-0017'"
+'''
+
+import filecmp
+import os
+import re
+import shutil
+import tempfile
+import time
+
+from ansible.module_utils.basic import AnsibleModule
+
+# How `ipmitool -v fru print 0` names the field each key sets.
+LABELS = {
+    'CPN': 'Chassis Part Number', 'CSN': 'Chassis Serial', 'CCI': 'Chassis Extra',
+    'BM': 'Board Mfg', 'BPN': 'Board Product', 'BSN': 'Board Serial',
+    'BAN': 'Board Part Number', 'FFI': 'Board FRU ID', 'CM': 'Board Extra',
+    'MN': 'Product Manufacturer', 'PN': 'Product Name', 'PPN': 'Product Part Number',
+    'PV': 'Product Version', 'PSN': 'Product Serial', 'AT': 'Product Asset Tag',
+    'FII': 'Product FRU ID', 'CPI': 'Product Extra',
+}
+KEPT_BY_ONLY_BSN = 'Board Serial'
+MAX_VALUE_BYTES = 63  # korrel refuses 64 and more
+PRINT_LINE = re.compile(r' (\S.*?) *: (.*)$')
+
+
+class Host(object):
+    """The commands the module runs, with their arguments never expanded."""
+
+    def __init__(self, module):
+        self.module = module
+        self.ipmitool = module.get_bin_path('ipmitool', required=True)
+
+    def run(self, argv, cwd=None):
+        # run_command expands $VAR and ~ in each argument unless told not to;
+        # a value is stored as given.
+        return self.module.run_command(argv, cwd=cwd, expand_user_and_vars=False)
+
+    def fields(self):
+        """The text fields by label; an empty field is not listed by ipmitool."""
+        rc, out, err = self.run([self.ipmitool, '-v', 'fru', 'print', '0'])
+        if rc != 0:
+            raise HostError('the record cannot be read: %s' % (err.strip() or out.strip() or 'fru print failed'))
+        fields = {}
+        for line in out.splitlines():
+            match = PRINT_LINE.match(line)
+            if match and match.group(1) not in fields:
+                fields[match.group(1)] = match.group(2)
+        return fields
+
+    def read_device(self, path):
+        """Copies the device into path; ipmitool reports a file it cannot
+        write on stderr and still exits with 0, so the file is checked too."""
+        rc, out, err = self.run([self.ipmitool, 'fru', 'read', '0', path])
+        if rc != 0 or err.strip() or not os.path.isfile(path) or os.path.getsize(path) == 0:
+            return err.strip() or out.strip() or 'fru read failed'
+        return None
+
+    def write_device(self, path):
+        """Whether it worked shows in the device read back, not here."""
+        rc, out, err = self.run([self.ipmitool, 'fru', 'write', '0', path])
+        return (err.strip() or out.strip() or 'fru write failed with status %d' % rc) if rc != 0 else None
+
+
+class HostError(Exception):
+    pass
+
+
+def plan(params, fields):
+    """What the task would change: (changed, result fields, diff)."""
+    key = params['key']
+    if key == 'ONLY_BSN':
+        label = KEPT_BY_ONLY_BSN
+        emptied = dict((l, fields[l]) for l in LABELS.values() if l != label and fields.get(l))
+        kept = "%s '%s' kept" % (label, fields.get(label, ''))
+        msg = ('empties ' + ', '.join("%s '%s'" % lv for lv in emptied.items()) + '; ' + kept
+               if emptied else 'every field but the board serial number is empty; ' + kept)
+        diff = {'before': ''.join('%s: %s\n' % lv for lv in emptied.items()),
+                'after': ''.join('%s: \n' % l for l in emptied)}
+        before = after = fields.get(label, '')
+        return bool(emptied), dict(label=label, before=before, after=after, emptied=emptied, msg=msg), diff
+    label, before, after = LABELS[key], fields.get(LABELS[key], ''), params['value']
+    msg = "'%s' -> '%s'" % (before, after) if before != after else "'%s' already" % before
+    diff = {'before': '%s: %s\n' % (label, before), 'after': '%s: %s\n' % (label, after)}
+    return before != after, dict(label=label, before=before, after=after, emptied={}, msg=msg), diff
+
+
+def korrel_error(out, err, rc):
+    """korrel's last Error!!! line, without the progress text in front of it."""
+    lines = [l for l in (out + '\n' + err).splitlines() if 'Error!!!' in l]
+    return re.sub(r'^.*~ ?', '', lines[-1]) if lines else 'korrel failed with status %d' % rc
+
+
+def restore(host, saved, work, error):
+    """After a failed run: the record as saved, or put back from the copy."""
+    now = os.path.join(os.path.dirname(saved), 'now.bin')
+    try:
+        if host.read_device(now) is None and filecmp.cmp(now, saved, shallow=False):
+            return False, error + '; nothing written, the record is as it was'
+        refused = host.write_device(saved)
+        why = host.read_device(now)
+        if why is None and filecmp.cmp(now, saved, shallow=False):
+            return True, error + '; restored from the saved copy %s' % saved
+        why = refused or why or 'the device read back differs from the copy'
+    finally:
+        if os.path.exists(now):
+            os.unlink(now)
+    return False, ('%s; THE RECORD IS PART OLD, PART NEW: writing back the saved copy failed (%s). '
+                   'Put it back with: ipmitool fru write 0 %s (korrel\'s fru.sh with the new record is in %s)'
+                   % (error, why, saved, work))
+
+
+def check_private(path):
+    """Refuses a directory that another user could rename or swap entries
+    in: it and each directory above it must belong to root or to this user,
+    and be writable by no one else unless sticky (as /tmp is)."""
+    path = os.path.realpath(path)
+    while True:
+        st = os.stat(path)
+        if st.st_uid not in (0, os.geteuid()) or (st.st_mode & 0o022 and not st.st_mode & 0o1000):
+            raise HostError('%s may be changed by another user; give tmpdir a directory of your own' % path)
+        if path == os.path.dirname(path):
+            return
+        path = os.path.dirname(path)
+
+
+def edit(module, host, result):
+    """Saves the device, runs korrel, and checks or restores the record."""
+    params = module.params
+    korrel = module.get_bin_path('korrel', required=False)
+    if not korrel:
+        raise HostError('korrel is not installed on the host')
+    check_private(params['tmpdir'] or tempfile.gettempdir())
+    saved_dir = tempfile.mkdtemp(prefix='korrel-saved.', dir=params['tmpdir'])
+    saved = os.path.join(saved_dir, 'fru0.bin')
+    why = host.read_device(saved)
+    if why:
+        shutil.rmtree(saved_dir, ignore_errors=True)
+        raise HostError('the record was not saved, so not edited: %s' % why)
+    result.update(backup_file=saved, saved_at=time.strftime('%Y%m%dT%H%M%SZ', time.gmtime()))
+    work = tempfile.mkdtemp(prefix='korrel-work.', dir=params['tmpdir'])
+    argv = [korrel, params['key']] + ([] if params['key'] == 'ONLY_BSN' else [params['value']])
+    rc, out, err = host.run(argv, cwd=work)
+    if rc != 0:
+        result['restored'], result['msg'] = restore(host, saved, work, korrel_error(out, err, rc))
+        result['changed'] = result['restored'] or 'PART OLD' in result['msg']
+        if 'PART OLD' not in result['msg']:
+            shutil.rmtree(work, ignore_errors=True)
+        module.fail_json(**result)
+    shutil.rmtree(work, ignore_errors=True)
+    result['changed'] = True
+    fields = host.fields()
+    now = fields.get(result['label'], '')
+    left = [l for l in LABELS.values() if l != KEPT_BY_ONLY_BSN and fields.get(l)]
+    if now != result['after'] or (params['key'] == 'ONLY_BSN' and left):
+        result['msg'] = ("korrel succeeded, but %s reads back as '%s'%s, not as planned; the saved copy is %s"
+                         % (result['label'], now, ' and %s are not empty' % ', '.join(left) if left else '', saved))
+        module.fail_json(**result)
+
+
+def check_value(params):
+    value = params['value']
+    if params['key'] == 'ONLY_BSN':
+        return None
+    if '\n' in value:
+        return 'the value holds a newline, which korrel cannot store'
+    if len(value.encode('utf-8', 'surrogateescape')) > MAX_VALUE_BYTES:
+        return 'the value is longer than %d bytes' % MAX_VALUE_BYTES
+    if not value and not params['allow_empty']:
+        return 'the value is empty (allow_empty would empty the field)'
+    return None
+
+
+def main():
+    module = AnsibleModule(
+        argument_spec=dict(
+            key=dict(type='str', required=True, choices=sorted(LABELS) + ['ONLY_BSN']),
+            value=dict(type='str', default=''),
+            allow_empty=dict(type='bool', default=False),
+            tmpdir=dict(type='path'),
+        ),
+        supports_check_mode=True,
+    )
+    why = check_value(module.params)
+    if why:
+        module.fail_json(msg=why, changed=False)
+    result = dict(changed=False)
+    try:
+        host = Host(module)
+        changed, planned, diff = plan(module.params, host.fields())
+        result.update(planned)
+        if changed and not module.check_mode:
+            edit(module, host, result)
+        result['changed'] = changed
+        if module._diff:
+            result['diff'] = diff
+    except (HostError, OSError) as e:
+        result['msg'] = str(e)
+        module.fail_json(**result)
+    module.exit_json(**result)
+
+
+if __name__ == '__main__':
+    main()
