@@ -24,17 +24,18 @@ status=0
 
 bytes() { printf '%b' "$(sed 's/#.*//' | tr -cd '0-9a-fA-F' | sed 's/../\\x&/g')"; }
 
-# Runs of reads and of writes of consecutive blocks from block 0 on, each in
-# exactly the form korrel sends, are shown as "read 0-34"; any other request
-# as it is.
+# Runs of reads and of writes of consecutive blocks, each in exactly the
+# form korrel sends, are shown as "read 0-34"; any other request as it is.
 requests() {
     awk 'function at(k, n) { return sprintf("raw 0x0A 0x1%d 0x00 0x%02X 0x%02X", k, n * 8 % 256, int(n * 8 / 256)) }
         function is(k, n) { return k == 1 ? $0 == at(1, n) " 0x08" : index($0, at(2, n)) == 1 && $0 ~ written }
-        BEGIN { name[1] = "read"; name[2] = "write"; written = "^raw( 0x[0-9A-F][0-9A-F])+$" }
+        function hex(t) { return 16 * index(H, substr(t, 3, 1)) + index(H, substr(t, 4, 1)) - 17 }
+        function begins(k) { first = (hex($5) + 256 * hex($6)) / 8; return is(k, first) ? k : 0 }
+        BEGIN { name[1] = "read"; name[2] = "write"; written = "^raw( 0x[0-9A-F][0-9A-F])+$"; H = "0123456789ABCDEF" }
         kind && is(kind, n) { n++; next }
-        { if (kind) print name[kind] " 0-" n - 1; kind = is(1, 0) ? 1 : is(2, 0) ? 2 : 0; n = 1 }
+        { if (kind) print name[kind] " " first "-" n - 1; kind = begins(1) + begins(2); n = first + 1 }
         !kind { print }
-        END { if (kind) print name[kind] " 0-" n - 1 }'
+        END { if (kind) print name[kind] " " first "-" n - 1 }'
 }
 
 # What a case's shell line calls: korrel, with its exit status shown right

@@ -36,6 +36,8 @@ bool korrel::runReadCommand(const char *, char *response, int size)
     return true;
 }
 
+void korrel::pauseBeforeRetry() {}
+
 namespace pipeline {
 
 using namespace korrel;

@@ -54,6 +54,9 @@ struct FruKeep {
     // the date left out.
     uint8_t type[kLengthCount];
     int blocksRead;  // the old record's extent, known to exist on the device
+    // The old record's blocks as read: what a write the BMC keeps refusing
+    // is undone with.
+    uint8_t record[kReadBlocks * kBlockSize];
 };
 
 // A scratch file as korrel created it, so that a file swapped in under its

@@ -90,6 +90,8 @@ int fieldNotCarried(const RunState &st)
     return -1;
 }
 
+}  // namespace
+
 bool requestBlock(RunState &st, int block)
 {
     std::memset(st.response, 0, sizeof st.response);
@@ -101,11 +103,8 @@ bool requestBlock(RunState &st, int block)
                           kReadRequest, st.lsb, st.msb);
     if (n < 0 || n >= static_cast<int>(sizeof st.command))
         return false;
-    return runReadCommand(st.command, st.response, sizeof st.response) &&
-           responseIsSound(st.response);
+    return requestUntilSound(st.command, st.response, sizeof st.response, responseIsSound);
 }
-
-}  // namespace
 
 bool responseIsSound(const char *response)
 {
@@ -150,6 +149,8 @@ bool readFruFromBmc(RunState &st)
             putText(msg::kReadFailed);
             return false;
         }
+        for (int k = 0; k < kBlockSize; ++k)
+            st.keep.record[block * kBlockSize + k] = dataByte(st.response, k);
         if (block == 0) {
             takeHeader(st.response, st.layout);
             const char *refusal = headerRefusal(st.layout);
