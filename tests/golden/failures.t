@@ -277,3 +277,23 @@ write 4-4
 read 4-4
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
+=== Writes refused from the sixth on and every read-back refused: unverified counts as not restored
+device: nine-block
+run: FRUSIM_FAIL_WRITE=5- FRUSIM_FAIL_READ=9- korrel BSN X 2>/dev/null | tail -n 2
+then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+[exit 1]
+files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+read 0-8
+write 0-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+read 0-0
+read 0-0
+read 0-0
+read 0-0
+read 0-0
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
