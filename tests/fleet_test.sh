@@ -37,7 +37,7 @@ message_for() {  # NAME [VAR=VALUE...]
 
 printf 'all:\n  vars: {ansible_connection: local, ansible_python_interpreter: /usr/bin/python3}\n  hosts:\n' >"$work/hosts.yml"
 for h in h1 h2 h3; do standin $h; done
-standin h4 "FRUSIM_FAIL_WRITE: \"2\", FRUSIM_LOG: \"$work/h4.log\""
+standin h4 "FRUSIM_FAIL_WRITE: \"2-\", FRUSIM_LOG: \"$work/h4.log\""
 standin h5
 value='' standin h6
 # Board and product offsets swapped: an unsound common header.
@@ -65,7 +65,7 @@ for h in h1 h2 h3 $real; do
     old=$(fields "$work/$h.before" | sed -n 's/^ *FRU Board Serial Number: //p')
     reported "changed $h BSN: '$old' -> 'SN-$h'"
 done
-reported "failed  h4: $(message_for h4 FRUSIM_FAIL_WRITE=2 FRUSIM_LOG=log 2>/dev/null) (fru.sh kept in $(echo "$work"/h4/korrel-work.*))"
+reported "failed  h4: $(message_for h4 FRUSIM_FAIL_WRITE=2- FRUSIM_LOG=log 2>/dev/null) (fru.sh kept in $(echo "$work"/h4/korrel-work.*))"
 reported "failed  h5: $(message_for h5)\""
 reported "failed  h6: korrel_value is missing or empty"
 reported "saved records: $work/backup/HOST.bin for h1, h2, h3, h4, h5${real:+, real}\""
