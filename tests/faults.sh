@@ -5,7 +5,7 @@
 # keeps failing leaves the device as it was.  Writes refused from a block on
 # end with the old record written back byte for byte; writes refused from a
 # call on, the restore's own included, leave the new blocks before it and
-# the old ones behind, and the message says so.
+# the old ones behind, and the message says so.  One loop goes over them all.
 #
 #   faults.sh KORREL SIMDIR SAMPLE
 set -u
@@ -48,22 +48,25 @@ check "the edit without faults" "0 fru.sh " "$status $files"
 nreads=$reads nwrites=$writes done=------------------------ kept="fru.sh fru.txt out.txt "
 restored="The old record was written back and reads as before: the BMC holds it unchanged."
 partly="then run sh -e ./fru.sh again or restore your saved copy (README, Safety)."
-# Answers of other counts, cut short, or not hex, one after another.
+# Wrong read answers: other counts, cut short, or not hex, in turn.
 shapes=(" 07 01 02 03 04 05 06 07" " 18 01 02 03 04 05 06 07 08" " 00" "" " 08 01 02 03 04 05 06 07"
     " 08 01 02 03 04 05 06 07 g8" " 08 1 2 3 4 5 6 7 8 9 a b c" "08 01 02 03 04 05 06 07 08")
-for ((k = 0; k < nreads; k++)); do
-    once=FRUSIM_FAIL_READ=$k
-    [ $((k % 2)) = 1 ] && once="FRUSIM_READ_LINE=$k:${shapes[k / 2 % ${#shapes[@]}]}"
-    try "$once" 0 $done "fru.sh " $((nreads + 1)) "$nwrites" "$w/new.bin"
-    try FRUSIM_FAIL_READ=$k- 1 "Read FRU from BMC ~Error!!!Read FRU Failed." "" $((k + 5)) 0 "$sample"
-done
-# A write refused once, or storing seven of its eight bytes once, at every
-# block; then refused from that block on, and from that call on.
-for ((k = 0; k < nwrites; k++)); do
-    if [ $((k % 2)) = 0 ]; then
-        try FRUSIM_FAIL_WRITE=$k 0 $done "fru.sh " "$nreads" $((nwrites + 1)) "$w/new.bin"
-    else
+# Every read, then every write: a read refused or answered wrongly once,
+# then refused from that one on; a write refused once or storing seven of
+# its eight bytes once, then refused from that block on, and from that call on.
+for ((i = 0; i < nreads + nwrites; i++)); do
+    k=$((i < nreads ? i : i - nreads))
+    if ((i < nreads)); then
+        once=FRUSIM_FAIL_READ=$k
+        ((k % 2)) && once="FRUSIM_READ_LINE=$k:${shapes[k / 2 % ${#shapes[@]}]}"
+        try "$once" 0 $done "fru.sh " $((nreads + 1)) "$nwrites" "$w/new.bin"
+        try FRUSIM_FAIL_READ=$k- 1 "Read FRU from BMC ~Error!!!Read FRU Failed." "" $((k + 5)) 0 "$sample"
+        continue
+    fi
+    if ((k % 2)); then
         try FRUSIM_WRITE_COUNT=$k:07 0 $done "fru.sh " "$nreads" $((2 * nwrites - k)) "$w/new.bin"
+    else
+        try FRUSIM_FAIL_WRITE=$k 0 $done "fru.sh " "$nreads" $((nwrites + 1)) "$w/new.bin"
     fi
     try FRUSIM_FAIL_WRITE_BLOCK=$k 1 "$restored" "$kept" $((nreads + k + 1)) - "$sample"
     { head -c $((8 * k)) "$w/new.bin" && tail -c +$((8 * k + 1)) "$sample"; } >"$w/part.bin"
