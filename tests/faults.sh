@@ -1,9 +1,11 @@
 #!/bin/bash
 # The fault matrix: an edit of the sample record with every read and every
-# write made to fail in turn, refused or answered wrongly by the stand-in
-# BMC.  A failed read must leave everything as it was; a failed write must be
-# reported, and leave the new record's blocks before it and the old ones
-# behind it.
+# write made to fail in turn by the stand-in BMC, once and for good.  A
+# request that fails once is sent again and the edit succeeds.  A read that
+# keeps failing leaves the device as it was.  Writes refused from a block on
+# end with the old record written back byte for byte; writes refused from a
+# call on, the restore's own included, leave the new blocks before it and
+# the old ones behind, and the message says so.  One loop goes over them all.
 #
 #   faults.sh KORREL SIMDIR SAMPLE
 set -u
@@ -21,47 +23,58 @@ check() { # WHAT EXPECTED ACTUAL
     failures=$((failures + 1))
 }
 
-# Runs korrel BSN FAULT-MATRIX with the variables given; leaves out, status,
-# files, reads, writes and the device in $w/dev.bin.
+# Runs korrel BSN FAULT-MATRIX with the variable given; leaves status, out
+# (its last line), files, reads, writes and the device in $w/dev.bin.
 edit() {
     rm -rf "$w/run" "$w/log" && mkdir "$w/run" && cp "$sample" "$w/dev.bin"
     status=0
     (cd "$w/run" && env PATH="$sim:/usr/bin:/bin" FRUSIM_IMAGE="$w/dev.bin" FRUSIM_LOG="$w/log" \
         "$@" "$korrel" BSN FAULT-MATRIX >../out 2>/dev/null) || status=$?
-    out=$(cat "$w/out") files=$(ls "$w/run" | tr '\n' ' ')
-    reads=$(grep -c '^raw 0x0A 0x11 ' "$w/log" 2>/dev/null) writes=$(grep -c '^raw 0x0A 0x12 ' "$w/log" 2>/dev/null)
+    out=$(tail -n 1 "$w/out") files=$(ls "$w/run" | tr '\n' ' ')
+    reads=$(grep -c '^raw 0x0A 0x11 ' "$w/log") writes=$(grep -c '^raw 0x0A 0x12 ' "$w/log")
+}
+
+try() { # FAULT STATUS LAST-LINE FILES READS WRITES DEVICE ("-": a count not checked)
+    edit "$1"
+    check "$1" "$2 $3|$4" "$status $out|$files"
+    [ "$5" = - ] || check "$1: reads" "$5" "$reads"
+    [ "$6" = - ] || check "$1: writes" "$6" "$writes"
+    cmp -s "$7" "$w/dev.bin" || check "$1: device" "as $(basename "$7")" other
 }
 
 edit
 cp "$w/dev.bin" "$w/new.bin"
 check "the edit without faults" "0 fru.sh " "$status $files"
-nreads=$reads nwrites=$writes
-# Answers of other counts, cut short, or not hex, one after another.
+nreads=$reads nwrites=$writes done=------------------------ kept="fru.sh fru.txt out.txt "
+restored="The old record was written back and reads as before: the BMC holds it unchanged."
+partly="then run sh -e ./fru.sh again or restore your saved copy (README, Safety)."
+# Wrong read answers: other counts, cut short, or not hex, in turn.
 shapes=(" 07 01 02 03 04 05 06 07" " 18 01 02 03 04 05 06 07 08" " 00" "" " 08 01 02 03 04 05 06 07"
     " 08 01 02 03 04 05 06 07 g8" " 08 1 2 3 4 5 6 7 8 9 a b c" "08 01 02 03 04 05 06 07 08")
-for ((k = 0; k < nreads; k++)); do
-    fault=FRUSIM_FAIL_READ=$k
-    [ $((k % 2)) = 1 ] && fault="FRUSIM_READ_LINE=$k:${shapes[k / 2 % ${#shapes[@]}]}"
-    edit "$fault"
-    check "$fault" "1 Read FRU from BMC ~Error!!!Read FRU Failed. $((k + 1)) 0" "$status ${out##*$'\n'} $reads $writes"
-    cmp -s "$sample" "$w/dev.bin" || check "$fault: device" unchanged changed
-done
-
-# A write refused, or one that stores seven of its eight bytes, at every block.
-for ((k = 0; k < nwrites; k++)); do
-    at=$((8 * k))
-    if [ $((k % 2)) = 0 ]; then
-        fault=FRUSIM_FAIL_WRITE=$k sent=$((k + 1))
-        want() { head -c $at "$w/new.bin"; tail -c +$((at + 1)) "$sample"; }
-    else
-        fault=FRUSIM_WRITE_COUNT=$k:07 sent=$nwrites
-        want() { head -c $((at + 7)) "$w/new.bin"; tail -c +$((at + 8)) "$sample" | head -c 1; tail -c +$((at + 9)) "$w/new.bin"; }
+# Every read, then every write: a read refused or answered wrongly once,
+# then refused from that one on; a write refused once or storing seven of
+# its eight bytes once, then refused from that block on, and from that call on.
+for ((i = 0; i < nreads + nwrites; i++)); do
+    k=$((i < nreads ? i : i - nreads))
+    if ((i < nreads)); then
+        once=FRUSIM_FAIL_READ=$k
+        ((k % 2)) && once="FRUSIM_READ_LINE=$k:${shapes[k / 2 % ${#shapes[@]}]}"
+        try "$once" 0 $done "fru.sh " $((nreads + 1)) "$nwrites" "$w/new.bin"
+        try FRUSIM_FAIL_READ=$k- 1 "Read FRU from BMC ~Error!!!Read FRU Failed." "" $((k + 5)) 0 "$sample"
+        continue
     fi
-    edit "$fault"
-    check "$fault" "1 Execute fru.sh ~Error!!!Write FRU Failed. fru.sh fru.txt out.txt  $sent" \
-        "$status ${out##*$'\n'} $files $writes"
-    want >"$w/want.bin"
-    cmp -s "$w/want.bin" "$w/dev.bin" || check "$fault: device" "the new blocks before block $k" other
+    if ((k % 2)); then
+        try FRUSIM_WRITE_COUNT=$k:07 0 $done "fru.sh " "$nreads" $((2 * nwrites - k)) "$w/new.bin"
+    else
+        try FRUSIM_FAIL_WRITE=$k 0 $done "fru.sh " "$nreads" $((nwrites + 1)) "$w/new.bin"
+    fi
+    try FRUSIM_FAIL_WRITE_BLOCK=$k 1 "$restored" "$kept" $((nreads + k + 1)) - "$sample"
+    { head -c $((8 * k)) "$w/new.bin" && tail -c +$((8 * k + 1)) "$sample"; } >"$w/part.bin"
+    if cmp -s "$w/part.bin" "$sample"; then
+        try FRUSIM_FAIL_WRITE=$k- 1 "$restored" "$kept" - - "$sample"
+    else
+        try FRUSIM_FAIL_WRITE=$k- 1 "$partly" "$kept" - - "$w/part.bin"
+    fi
 done
 
 echo "faults: $nreads reads and $nwrites writes made to fail, $failures failures"

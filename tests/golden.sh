@@ -25,19 +25,18 @@ status=0
 
 bytes() { printf '%b' "$(sed 's/#.*//' | tr -cd '0-9a-fA-F' | sed 's/../\\x&/g')"; }
 
-# Runs of reads and of writes of consecutive blocks, each in exactly the form
-# korrel sends, are shown as "read 0-34"; any other request as it is.
+# Runs of reads and of writes of consecutive blocks, each in exactly the
+# form korrel sends, are shown as "read 0-34"; any other request as it is.
 requests() {
     awk 'function at(k, n) { return sprintf("raw 0x0A 0x1%d 0x00 0x%02X 0x%02X", k, n * 8 % 256, int(n * 8 / 256)) }
         function is(k, n) { return k == 1 ? $0 == at(1, n) " 0x08" : index($0, at(2, n)) == 1 && $0 ~ written }
-        function hex(s, i, v) { for (i = 3; i <= length(s); i++) v = v * 16 + index("0123456789ABCDEF", substr(s, i, 1)) - 1; return v }
-        function flush() { if (kind) print name[kind] " " first "-" n - 1; kind = 0 }
-        BEGIN { name[1] = "read"; name[2] = "write"; written = "^raw( 0x[0-9A-F][0-9A-F])+$" }
+        function hex(t) { return 16 * index(H, substr(t, 3, 1)) + index(H, substr(t, 4, 1)) - 17 }
+        function begins(k) { first = (hex($5) + 256 * hex($6)) / 8; return is(k, first) ? k : 0 }
+        BEGIN { name[1] = "read"; name[2] = "write"; written = "^raw( 0x[0-9A-F][0-9A-F])+$"; H = "0123456789ABCDEF" }
         kind && is(kind, n) { n++; next }
-        { flush(); k = $3 == "0x11" ? 1 : $3 == "0x12" ? 2 : 0; b = (hex($5) + 256 * hex($6)) / 8 }
-        k && b == int(b) && is(k, b) { kind = k; first = n = b; n++; next }
-        { print }
-        END { flush() }'
+        { if (kind) print name[kind] " " first "-" n - 1; kind = begins(1) + begins(2); n = first + 1 }
+        !kind { print }
+        END { if (kind) print name[kind] " " first "-" n - 1 }'
 }
 
 # What a case's shell line calls: korrel, with its exit status shown right

@@ -39,6 +39,8 @@ bool korrel::runReadCommand(const char *command, char *response, int size)
     return true;
 }
 
+void korrel::pauseBeforeRetry() {}
+
 namespace pipeline {
 
 using namespace korrel;

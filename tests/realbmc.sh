@@ -19,9 +19,12 @@ done
 w=$(mktemp -d)
 trap '"$fixture" stop "$w/bmc"; rm -rf "$w"' EXIT
 failures=0
-# For a refused write: an ipmitool that sends writes with a wrong password.
-mkdir "$w/refusing" && printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) exec %s "$@" ;; esac\nexec %s "$@"\n' \
-    "$w/bmc/badbin/ipmitool" "$w/bmc/bin/ipmitool" >"$w/refusing/ipmitool" && chmod +x "$w/refusing/ipmitool"
+# Wrappers named by a row's first argument: an ipmitool that sends writes
+# with a wrong password, and one that claims a 512-byte device.
+mkdir "$w/WRITES-REFUSED" "$w/SIZE-CLAIMED" && printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) exec %s "$@" ;; esac\nexec %s "$@"\n' \
+    "$w/bmc/badbin/ipmitool" "$w/bmc/bin/ipmitool" >"$w/WRITES-REFUSED/ipmitool" &&
+    printf '#!/bin/sh\n[ "$*" != "raw 0x0A 0x10 0x00" ] || exec echo " 00 02 00"\nexec %s "$@"\n' \
+        "$w/bmc/bin/ipmitool" >"$w/SIZE-CLAIMED/ipmitool" && chmod +x "$w"/*/ipmitool
 views() { "$fixture" print "$w/bmc" >"$w/$1.tool" 2>/dev/null; "$fixture" frufile "$w/bmc" >"$w/$1.fru"; }
 
 check() { # WHAT EXPECTED ACTUAL
@@ -43,7 +46,7 @@ while IFS='|' read -r record size args want last label; do
     cp "$w/bmc/fru.bin" "$w/before.bin"
     eval "args=($args)"
     bin=$w/bmc/bin
-    [ "${args[0]}" = WRITES-REFUSED ] && bin=$w/refusing args=("${args[@]:1}")
+    [ -f "$w/${args[0]}/ipmitool" ] && bin=$w/${args[0]} args=("${args[@]:1}")
     rm -rf "$w/run" && mkdir "$w/run"
     status=0
     (cd "$w/run" && PATH=$bin:$PATH "$korrel" "${args[@]}" >../out 2>/dev/null) || status=$?
@@ -51,6 +54,7 @@ while IFS='|' read -r record size args want last label; do
     views after
     if [ "$want" != 0 ]; then
         cmp -s "$w/before.bin" "$w/bmc/fru.bin" || check "$name: device" unchanged changed
+        cmp -s "$w/before.fru" "$w/after.fru" || check "$name: ipmi-fru" "as before" changed
         continue
     fi
     # Both decoders show every line as before but the edited field's.
@@ -66,10 +70,11 @@ vendor|512|BSN ZM18AS099999|0|------------------------|Board Serial
 vendor|512|BPN X11DPU-NEW|0|------------------------|Board Product
 vendor|192|BSN ZM18AS012345678901|0|------------------------|Board Serial
 vendor|184|BSN ZM18AS012345678901|1|Error!!!FRU Device too small.
+vendor|184|SIZE-CLAIMED BSN ZM18AS012345678901|1|The old record was written back and reads as before: the BMC holds it unchanged.
 nine-block|512|CSN X|0|------------------------|Chassis Serial
 nine-block|512|BPN $long|0|------------------------|Board Product
 nine-block|512|PSN $long|0|------------------------|Product Serial
-nine-block|512|WRITES-REFUSED BSN X|1|Execute fru.sh ~Error!!!Write FRU Failed.
+nine-block|512|WRITES-REFUSED BSN X|1|The old record was written back and reads as before: the BMC holds it unchanged.
 multirecord|512|BSN X|0|------------------------|Board Serial
 customs|512|BSN ZM18AS099999|0|------------------------|Board Serial
 board-iu-product|512|PSN 7XYZ999|0|------------------------|Product Serial

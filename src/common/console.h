@@ -60,6 +60,12 @@ constexpr const char *kDateFormat = "MFG Date Time Format Error!!!";    // exact
 constexpr const char *kValueTooLong = "Value Longer Than 63 Bytes!!!";  // exact
 constexpr const char *kOutputFile = "Output File %s Error!!!\n";        // exact
 constexpr const char *kWriteFailed = "Error!!!Write FRU Failed.";
+// After a failed write, one of these two lines says what the BMC holds.
+constexpr const char *kOldRestored =
+    "The old record was written back and reads as before: the BMC holds it unchanged.";
+constexpr const char *kPartOldPartNew =
+    "The record is left part old, part new: do not run korrel on it. Fix the cause,\n"
+    "then run sh -e ./fru.sh again or restore your saved copy (README, Safety).";
 }  // namespace msg
 
 // The fixed names in the working directory.

@@ -1,8 +1,16 @@
+#include <cerrno>
 #include <cstdio>
+#include <ctime>
 
 #include "read.h"
 
 namespace korrel {
+
+namespace {
+
+constexpr long kRetryPauseNs = 30L * 1000 * 1000;  // 30 ms
+
+}  // namespace
 
 bool runReadCommand(const char *command, char *response, int size)
 {
@@ -15,6 +23,13 @@ bool runReadCommand(const char *command, char *response, int size)
     // ipmitool exits non-zero when the BMC refused the request, whatever it
     // printed before.
     return pclose(pipe) == 0;
+}
+
+void pauseBeforeRetry()
+{
+    timespec left = {0, kRetryPauseNs};
+    while (nanosleep(&left, &left) != 0 && errno == EINTR) {
+    }
 }
 
 }  // namespace korrel

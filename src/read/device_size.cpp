@@ -1,5 +1,3 @@
-#include <cstring>
-
 #include "console.h"
 #include "hex.h"
 #include "read.h"
@@ -15,17 +13,19 @@ constexpr const char *kSizeRequest = "ipmitool raw 0x0A 0x10 0x00\n";
 constexpr int kSizeLsbPos = 1;
 constexpr int kSizeMsbPos = 4;
 
+// The line is cleared and longer than the answer: a short one fails here.
+bool sizeAnswerIsSound(const char *line)
+{
+    return line[0] == ' ' && line[kSizeMsbPos - 1] == ' ' && isHexPair(line + kSizeLsbPos) &&
+           isHexPair(line + kSizeMsbPos);
+}
+
 }  // namespace
 
 long askDeviceSize(RunState &st)
 {
     char *line = st.response;
-    std::memset(line, 0, sizeof st.response);
-    if (!runReadCommand(kSizeRequest, line, sizeof st.response))
-        return -1;
-    // The line is cleared and longer than the answer: a short one fails here.
-    if (line[0] != ' ' || line[kSizeMsbPos - 1] != ' ' || !isHexPair(line + kSizeLsbPos) ||
-        !isHexPair(line + kSizeMsbPos))
+    if (!requestUntilSound(kSizeRequest, line, sizeof st.response, sizeAnswerIsSound))
         return -1;
     uint8_t lsb, msb;
     str2byte(line + kSizeLsbPos, &lsb);

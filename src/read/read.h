@@ -24,12 +24,29 @@ bool readFruFromBmc(RunState &st);
 // Runs one read command and leaves the first line it prints in response
 // (cleared by the caller).  Returns false when the command cannot be started
 // or does not exit with status 0.
-// It is the one place that talks to ipmitool on the read side, in a file of
-// its own so that fuzzers and tests can link another in its place.
+// It is the one place where korrel itself talks to ipmitool (its own writes
+// after a stopped fru.sh included), in a file of its own so that fuzzers and
+// tests can link another in its place.
 bool runReadCommand(const char *command, char *response, int size);
+
+// Pauses before a request is sent again: a BMC still committing a write to
+// its EEPROM answers "FRU device busy" (completion code 81h), and the
+// requester is to retry after about 30 ms.  It lives with runReadCommand,
+// which a test build replaces, so that a test need not wait.
+void pauseBeforeRetry();
+
+// Runs command until isSound accepts its first line, five times at most
+// with a pause between: a busy BMC or a lost LAN packet must not end an
+// edit that would work a moment later.  Leaves the last line in response.
+bool requestUntilSound(const char *command, char *response, int size,
+                       bool (*isSound)(const char *response));
 
 // True when a response line carries the count 08 and eight hex data bytes.
 bool responseIsSound(const char *response);
+
+// Reads one block of the device into the run state's response line, retried
+// as above; false when it never gave a sound answer.
+bool requestBlock(RunState &st, int block);
 
 // True when the new image fits the device.  The blocks read are known to
 // exist; for an image that goes past them the device is asked its size, and

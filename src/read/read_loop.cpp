@@ -174,24 +174,13 @@ void keepInternalUse(RunState &st)
     }
 }
 
-bool requestBlock(RunState &st, int block)
+// The old record's bytes are kept as read: the rewrite copies what it does
+// not edit from them, and a write the BMC keeps refusing is undone with them.
+void keepBlock(RunState &st, int block)
 {
-    std::memset(st.response, 0, sizeof st.response);
-    std::memset(st.command, 0, sizeof st.command);
-    std::memset(st.lsb, 0, sizeof st.lsb);
-    std::memset(st.msb, 0, sizeof st.msb);
-    offsetText(block * kBlockSize, st.lsb, st.msb);
-    int n = std::snprintf(st.command, sizeof st.command, "%s 0x%s 0x%s 0x08\n",
-                          kReadRequest, st.lsb, st.msb);
-    if (n < 0 || n >= static_cast<int>(sizeof st.command))
-        return false;
-    if (!runReadCommand(st.command, st.response, sizeof st.response) ||
-        !responseIsSound(st.response))
-        return false;
     for (int k = 0; k < kBlockSize; ++k)
         st.keep.record[block * kBlockSize + k] = dataByte(st.response, k);
     st.keep.blocksRead = block + 1;
-    return true;
 }
 
 // The header, and before a multirecord area is followed, the device's
@@ -210,6 +199,20 @@ Refusal startRecord(RunState &st)
 }
 
 }  // namespace
+
+bool requestBlock(RunState &st, int block)
+{
+    std::memset(st.response, 0, sizeof st.response);
+    std::memset(st.command, 0, sizeof st.command);
+    std::memset(st.lsb, 0, sizeof st.lsb);
+    std::memset(st.msb, 0, sizeof st.msb);
+    offsetText(block * kBlockSize, st.lsb, st.msb);
+    int n = std::snprintf(st.command, sizeof st.command, "%s 0x%s 0x%s 0x08\n",
+                          kReadRequest, st.lsb, st.msb);
+    if (n < 0 || n >= static_cast<int>(sizeof st.command))
+        return false;
+    return requestUntilSound(st.command, st.response, sizeof st.response, responseIsSound);
+}
 
 uint8_t dataByte(const char *response, int k)
 {
@@ -247,6 +250,7 @@ bool readFruFromBmc(RunState &st)
             putText(msg::kReadFailed);
             return false;
         }
+        keepBlock(st, block);
         if (block == 0)
             why = startRecord(st);
         if (why.message == nullptr)

@@ -11,52 +11,61 @@ namespace korrel {
 
 namespace {
 
-constexpr const char *kWriteRequest = "ipmitool raw 0x0A 0x12 0x00";
+constexpr char kWriteRequest[] = "ipmitool raw 0x0A 0x12 0x00";
+constexpr char kWriteFormat[] = "%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s\n";
+static_assert(sizeof kWriteRequest + 10 * 5 + 1 < kCommandSize,
+              "the request, ten \" 0xHH\" texts and the newline fit the command text");
 constexpr const char *kScriptHead = "#!/bin/sh\n\necho ==== FRU =====\n";
 constexpr const char *kEchoLine = "==== FRU =====\n";
-constexpr const char *kWrittenLine = " 08\n";  // each write answers with its count
 constexpr int kOnlyBsnBoardOffset = 0x18;     // block 3: one chassis block before it
+
+// What the script's output shows: the blocks confirmed from block 0 on,
+// and the last block it may have touched.
+struct ScriptOutcome {
+    int confirmed;
+    int lastTouched;
+};
 
 // The script runs with -e so that it stops at the first write the BMC
 // refuses: the blocks behind it are never sent.
 constexpr const char *kRunScript = "/bin/sh -e ./fru.sh >> out.txt";
 
-void writeBlockLine(RunState &st, FILE *script, int block)
+bool writeBlockLine(RunState &st, FILE *script, int block)
 {
-    std::memset(st.byteText, 0, sizeof st.byteText);
-    const uint8_t *bytes = st.fruimage + block * kBlockSize;
-    for (int k = 0; k < kBlockSize; ++k)
-        byte2str(bytes[k], st.byteText[k]);
-    int offset = block * kBlockSize;
-    offsetText(offset, st.lsb, st.msb);
-    if (g_only_BSN && offset == kOnlyBsnBoardOffset)
+    if (g_only_BSN && block * kBlockSize == kOnlyBsnBoardOffset)
         putLine(msg::kOnlyBsnDate);
-    std::fprintf(script, "%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s 0x%s\n",
-                 kWriteRequest, st.lsb, st.msb, st.byteText[0], st.byteText[1],
-                 st.byteText[2], st.byteText[3], st.byteText[4], st.byteText[5],
-                 st.byteText[6], st.byteText[7]);
+    if (!formatWriteLine(st, st.fruimage + block * kBlockSize, block))
+        return false;
+    std::fputs(st.command, script);
+    return true;
 }
 
-// The script's output is the echo line and one count per block written.
-// Anything else, a missing line or a short count, means the record on the
-// BMC is not the one built.
-bool writesConfirmed(const RunState &st, int blocks)
+// The script's output is the echo line and one answer line per write it
+// sent; a write the BMC refuses prints nothing there and stops the script.
+// Only the leading run of full counts is trusted as written; from the
+// answers in all, the last block the script may have touched follows.
+ScriptOutcome scriptOutcome(const RunState &st)
 {
+    const int blocks = st.block + 1;
+    ScriptOutcome seen = {0, st.block};  // any block may have been sent
     FILE *out = openOwnFile(kOutputFile, st.outputFile);
     if (out == nullptr)
-        return false;
+        return seen;
     char line[64];
-    int written = -1;  // -1 until the echo line is seen
-    bool ok = true;
-    while (ok && std::fgets(line, sizeof line, out) != nullptr) {
-        if (written < 0)
-            ok = std::strcmp(line, kEchoLine) == 0;
-        else
-            ok = std::strcmp(line, kWrittenLine) == 0;
-        ++written;
+    int answers = -1;  // -1 until the echo line is seen
+    while (std::fgets(line, sizeof line, out) != nullptr) {
+        if (answers < 0 && std::strcmp(line, kEchoLine) != 0)
+            break;
+        if (answers >= 0 && seen.confirmed == answers && std::strcmp(line, kWrittenLine) == 0)
+            ++seen.confirmed;
+        ++answers;
     }
     std::fclose(out);
-    return ok && written == blocks;
+    // Output korrel cannot map onto blocks proves nothing.
+    if (answers < 0 || answers > blocks)
+        return ScriptOutcome{0, st.block};
+    seen.lastTouched = answers < st.block ? answers : st.block;
+    return seen;
 }
 
 // Only the script's own outcome is examined; the others show in the files.
@@ -88,14 +97,34 @@ bool createOutput(RunState &st)
 
 }  // namespace
 
+bool formatWriteLine(RunState &st, const uint8_t *bytes, int block)
+{
+    std::memset(st.byteText, 0, sizeof st.byteText);
+    for (int k = 0; k < kBlockSize; ++k)
+        byte2str(bytes[k], st.byteText[k]);
+    offsetText(block * kBlockSize, st.lsb, st.msb);
+    int n = std::snprintf(st.command, sizeof st.command, kWriteFormat, kWriteRequest, st.lsb,
+                          st.msb, st.byteText[0], st.byteText[1], st.byteText[2],
+                          st.byteText[3], st.byteText[4], st.byteText[5], st.byteText[6],
+                          st.byteText[7]);
+    return n >= 0 && n < static_cast<int>(sizeof st.command);
+}
+
 bool writeFruScript(RunState &st)
 {
     FILE *script = beginOutput(kScriptFile, st.scriptFile, msg::kOutputFile);
     if (script == nullptr)
         return false;
     std::fputs(kScriptHead, script);
-    for (int block = 0; block <= st.block; ++block)
-        writeBlockLine(st, script, block);
+    bool whole = true;
+    for (int block = 0; whole && block <= st.block; ++block)
+        whole = writeBlockLine(st, script, block);
+    // out.txt's answers stand for blocks only in a script that skips none.
+    if (!whole) {
+        std::fclose(script);
+        putFormat(msg::kOutputFile, kScriptFile);
+        return false;
+    }
     return endOutput(script, kScriptFile, msg::kOutputFile);
 }
 
@@ -107,10 +136,15 @@ bool runFruScript(RunState &st)
     run("chmod 755 fru.sh");
     if (!stillOwn(kScriptFile, st.scriptFile) || !stillOwn(kOutputFile, st.outputFile))
         return false;
-    int status = std::system(kRunScript);
-    if (status != 0 || !writesConfirmed(st, st.block + 1)) {
+    // Only out.txt tells which blocks are written, whatever the status.
+    run(kRunScript);
+    ScriptOutcome outcome = scriptOutcome(st);
+    int refused = finishWrites(st, outcome.confirmed);
+    if (refused <= st.block) {
         // fru.sh, fru.txt and out.txt stay for the diagnosis.
         putLine(msg::kWriteFailed);
+        int touched = refused > outcome.lastTouched ? refused : outcome.lastTouched;
+        putLine(restoreOldRecord(st, touched) ? msg::kOldRestored : msg::kPartOldPartNew);
         return false;
     }
     putDone();

@@ -25,4 +25,20 @@ int buildFruArea(RunState &st, const uint8_t *fixed, const AreaDef &area);
 bool writeFruScript(RunState &st);
 bool runFruScript(RunState &st);
 
+// A write answers with the count of bytes it stored.
+constexpr const char *kWrittenLine = " 08\n";
+
+// Fills the run state's command text with the write line of one block of
+// bytes, as fru.sh carries it; false when it does not fit.
+bool formatWriteLine(RunState &st, const uint8_t *bytes, int block);
+
+// Sends the image's blocks from the given one to its last, as fru.sh would
+// have, each retried like a read.  Returns the first block the BMC kept
+// refusing, or one past the image's last when every write was confirmed.
+int finishWrites(RunState &st, int from);
+
+// Puts the old record back over blocks 0 to last, as far as it reaches,
+// and reads each back.  True when every one holds the old bytes again.
+bool restoreOldRecord(RunState &st, int last);
+
 }  // namespace korrel

@@ -11,19 +11,75 @@ Version 0.2 (2017/OCT/23)
 ------------------------
 Read FRU from BMC ~Error!!!Read FRU Failed.[exit 1]
 2> sh: 1: ipmitool: not found
+2> sh: 1: ipmitool: not found
+2> sh: 1: ipmitool: not found
+2> sh: 1: ipmitool: not found
+2> sh: 1: ipmitool: not found
 files:
 device unchanged
-=== The first read refused
+=== A read refused once is sent again 30 ms later, and the edit goes on
 device: nine-block
 run: FRUSIM_FAIL_READ=0 korrel BSN X
 korrel FRU editor - Copyright (c) 2026 the korrel developers
 ------------------------
 Version 0.2 (2017/OCT/23)
 ------------------------
+Read FRU from BMC ~ Done.
+Modify FRU ~
+Got BSN
+
+
+ ---Run user's command--- 
+
+ Done.
+Write fru.txt ~ Done.
+Parser fru.txt ~ Done.
+Write fru.sh ~ Done.
+Execute fru.sh ~ Done.
+Delete files ~------------------------
+Command is completely!
+------------------------
+[exit 0]
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x11 rsp=0xc0): Node busy
+files: fru.sh 755 f
+read 0-0
+read 0-8
+write 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== A read answered with a short line once is sent again
+device: nine-block
+run: FRUSIM_READ_LINE='4: 08 01 02' korrel BSN X | sed -n 5p
+Read FRU from BMC ~ Done.
+files: fru.sh 755 f
+read 0-4
+read 4-8
+write 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== A read refused five times in a row ends the run; nothing is written
+device: nine-block
+run: FRUSIM_FAIL_READ=2- korrel BSN X
+korrel FRU editor - Copyright (c) 2026 the korrel developers
+------------------------
+Version 0.2 (2017/OCT/23)
+------------------------
 Read FRU from BMC ~Error!!!Read FRU Failed.[exit 1]
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x11 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x11 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x11 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x11 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x11 rsp=0xc0): Node busy
 files:
-read 0-0
+read 0-2
+read 2-2
+read 2-2
+read 2-2
+read 2-2
 device unchanged
 === A header whose board area lies behind its product area
 device: nine-block
@@ -115,17 +171,190 @@ Write fru.sh ~Output File fru.sh Error!!!
 [exit 1]
 files: fru.sh 644 f fru.txt 644 f
 device unchanged
-=== A write refused by the BMC stops the script; fru.sh, fru.txt and out.txt stay
+=== A write refused once stops the script; korrel sends the rest itself
 device: nine-block
-run: FRUSIM_FAIL_WRITE=3 korrel BSN X | sed -n '/Execute/,$p'; cat out.txt
+run: FRUSIM_FAIL_WRITE=3 korrel BSN X | sed -n '/Execute/,$p'
+Execute fru.sh ~ Done.
+Delete files ~------------------------
+Command is completely!
+------------------------
+[exit 0]
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+files: fru.sh 755 f
+read 0-8
+write 0-3
+write 3-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== A write that stores 7 of its 8 bytes once: korrel sends that block and the rest again
+device: nine-block
+run: FRUSIM_WRITE_COUNT=6:07 korrel BSN X | sed -n '/Execute/,$p'
+Execute fru.sh ~ Done.
+Delete files ~------------------------
+Command is completely!
+------------------------
+[exit 0]
+files: fru.sh 755 f
+read 0-8
+write 0-8
+write 6-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== Writes refused from block 4 on: the old record is written back; fru.sh, fru.txt and out.txt stay
+device: nine-block
+run: FRUSIM_FAIL_WRITE_BLOCK=4 korrel BSN X | sed -n '/Execute/,$p'; cat out.txt
 Execute fru.sh ~Error!!!Write FRU Failed.
+The old record was written back and reads as before: the BMC holds it unchanged.
 [exit 1]
 ==== FRU =====
  08
  08
  08
+ 08
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 files: fru.sh 755 f fru.txt 644 f out.txt 644 f
 read 0-8
-write 0-3
+write 0-4
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+read 0-3
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+read 4-4
 device unchanged
+=== Writes refused from the sixth on, the restore's too: the record is part old, part new
+device: nine-block
+run: FRUSIM_FAIL_WRITE=5- korrel BSN X | sed -n '/Execute/,$p'
+Execute fru.sh ~Error!!!Write FRU Failed.
+The record is left part old, part new: do not run korrel on it. Fix the cause,
+then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+[exit 1]
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+read 0-8
+write 0-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+read 0-3
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+read 4-4
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
+=== Writes refused from the sixth on and every read-back refused: unverified counts as not restored
+device: nine-block
+run: FRUSIM_FAIL_WRITE=5- FRUSIM_FAIL_READ=9- korrel BSN X 2>/dev/null | tail -n 2
+then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+[exit 1]
+files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+read 0-8
+write 0-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+read 0-0
+read 0-0
+read 0-0
+read 0-0
+read 0-0
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
+=== An ipmitool that answers each write of fru.sh twice: out.txt cannot be mapped onto blocks, and korrel sends each itself
+device: nine-block
+run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) [ -p /dev/stdout ] || echo " 08" ;; esac\nexec %s "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod +x ../bin/ipmitool; PATH=$PWD/../bin:$PATH korrel BSN X | tail -n 2
+------------------------
+[exit 0]
+files: fru.sh 755 f
+read 0-8
+write 0-8
+write 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== A short write lets the script go on; when the BMC then refuses every write, the blocks behind it count as overwritten too
+device: nine-block
+run: FRUSIM_WRITE_COUNT=3:07 FRUSIM_FAIL_WRITE=9- korrel BSN X 2>/dev/null | tail -n 3
+The record is left part old, part new: do not run korrel on it. Fix the cause,
+then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+[exit 1]
+files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+read 0-8
+write 0-8
+write 3-3
+write 3-3
+write 3-3
+write 3-3
+write 3-3
+read 0-3
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+read 4-4
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== The read-back compares every byte: block 4 differs from the old one only in its first byte
+device: nine-block
+run: FRUSIM_FAIL_WRITE=5- korrel BM ACC 2>/dev/null | tail -n 3
+The record is left part old, part new: do not run korrel on it. Fix the cause,
+then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+[exit 1]
+files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+read 0-8
+write 0-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+read 0-3
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+read 4-4
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000020 43 43 c0 c4 53 4e 30 31  >CC..SN01<

@@ -112,3 +112,16 @@ kept
 files: fru.sh 755 f fru.txt 644 f out.txt 777 l
 read 0-8
 device unchanged
+=== out.txt replaced during the script: its answers prove nothing, and korrel sends every block itself
+device: nine-block
+run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) [ -e ../swapped ] || { touch ../swapped; rm out.txt; echo "==== FRU =====" >out.txt; } ;; esac\nexec %s "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod +x ../bin/ipmitool; PATH=$PWD/../bin:$PATH korrel BSN X | tail -n 2
+------------------------
+[exit 0]
+files: fru.sh 755 f
+read 0-8
+write 0-8
+write 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<

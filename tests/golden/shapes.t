@@ -395,15 +395,158 @@ files: fru.txt 644 f
 read 0-22
 raw 0x0A 0x10 0x00
 device unchanged
-=== A device that does not tell its size counts as too small
+=== A size request refused once is sent again
 device: vendor 512
-run: FRUSIM_FAIL_INFO=0 korrel BSN ZM18AS012345678901 | sed -n '/Parser/,$p'
+run: FRUSIM_FAIL_INFO=0 korrel BSN ZM18AS012345678901 | tail -n 1
+[exit 0]
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
+files: fru.sh 755 f
+read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+write 0-23
+-000000 01 01 04 07 0d 00 00 e6  >........<
++000000 01 01 04 07 0e 00 00 e5  >........<
+-000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
++000038 01 07 19 6a 2f c4 ca 53  >...j/..S<
+-000048 6f 85 78 14 91 70 0d cc  >o.x..p..<
++000048 6f 85 78 14 91 70 0d d2  >o.x..p..<
+-000058 32 33 34 35 44 11 b2 2b  >2345D..+<
+-000060 33 01 01 81 21 c1 00 08  >3...!...<
+-000068 01 0a 01 88 73 0d 97 72  >....s..r<
+-000070 9b 8e f2 0b cd 53 59 53  >.....SYS<
+-000078 2d 31 30 32 39 55 2d 54  >-1029U-T<
+-000080 52 54 43 10 29 b8 02 02  >RTC.)...<
+-000088 01 cf 53 31 32 33 34 35  >..S12345<
+-000090 36 58 39 42 30 31 32 33  >6X9B0123<
+-000098 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
+-0000a0 01 7f ce 53 65 72 76 69  >...Servi<
+-0000a8 63 65 20 54 61 67 20 31  >ce Tag 1<
+-0000b0 32 c1 00 00 00 00 00 dc  >2.......<
+-0000b8 00 00 00 00 00 00 00 00  >........<
++000058 32 33 34 35 36 37 38 39  >23456789<
++000060 30 31 44 11 b2 2b 33 01  >01D..+3.<
++000068 01 81 21 c1 00 00 00 c2  >..!.....<
++000070 01 0a 01 88 73 0d 97 72  >....s..r<
++000078 9b 8e f2 0b cd 53 59 53  >.....SYS<
++000080 2d 31 30 32 39 55 2d 54  >-1029U-T<
++000088 52 54 43 10 29 b8 02 02  >RTC.)...<
++000090 01 cf 53 31 32 33 34 35  >..S12345<
++000098 36 58 39 42 30 31 32 33  >6X9B0123<
++0000a0 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
++0000a8 01 7f ce 53 65 72 76 69  >...Servi<
++0000b0 63 65 20 54 61 67 20 31  >ce Tag 1<
++0000b8 32 c1 00 00 00 00 00 dc  >2.......<
+=== A size answer cut short once is asked again
+device: vendor 512
+run: FRUSIM_INFO_LINE='0: 00' korrel BSN ZM18AS012345678901 | tail -n 1
+[exit 0]
+files: fru.sh 755 f
+read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+write 0-23
+-000000 01 01 04 07 0d 00 00 e6  >........<
++000000 01 01 04 07 0e 00 00 e5  >........<
+-000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
++000038 01 07 19 6a 2f c4 ca 53  >...j/..S<
+-000048 6f 85 78 14 91 70 0d cc  >o.x..p..<
++000048 6f 85 78 14 91 70 0d d2  >o.x..p..<
+-000058 32 33 34 35 44 11 b2 2b  >2345D..+<
+-000060 33 01 01 81 21 c1 00 08  >3...!...<
+-000068 01 0a 01 88 73 0d 97 72  >....s..r<
+-000070 9b 8e f2 0b cd 53 59 53  >.....SYS<
+-000078 2d 31 30 32 39 55 2d 54  >-1029U-T<
+-000080 52 54 43 10 29 b8 02 02  >RTC.)...<
+-000088 01 cf 53 31 32 33 34 35  >..S12345<
+-000090 36 58 39 42 30 31 32 33  >6X9B0123<
+-000098 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
+-0000a0 01 7f ce 53 65 72 76 69  >...Servi<
+-0000a8 63 65 20 54 61 67 20 31  >ce Tag 1<
+-0000b0 32 c1 00 00 00 00 00 dc  >2.......<
+-0000b8 00 00 00 00 00 00 00 00  >........<
++000058 32 33 34 35 36 37 38 39  >23456789<
++000060 30 31 44 11 b2 2b 33 01  >01D..+3.<
++000068 01 81 21 c1 00 00 00 c2  >..!.....<
++000070 01 0a 01 88 73 0d 97 72  >....s..r<
++000078 9b 8e f2 0b cd 53 59 53  >.....SYS<
++000080 2d 31 30 32 39 55 2d 54  >-1029U-T<
++000088 52 54 43 10 29 b8 02 02  >RTC.)...<
++000090 01 cf 53 31 32 33 34 35  >..S12345<
++000098 36 58 39 42 30 31 32 33  >6X9B0123<
++0000a0 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
++0000a8 01 7f ce 53 65 72 76 69  >...Servi<
++0000b0 63 65 20 54 61 67 20 31  >ce Tag 1<
++0000b8 32 c1 00 00 00 00 00 dc  >2.......<
+=== Growing onto a device one block too small that claims 512 bytes: the old record is written back
+device: vendor 184
+run: FRUSIM_INFO_LINE='0: 00 02 00' korrel BSN ZM18AS012345678901 | sed -n '/Execute/,$p'
+Execute fru.sh ~Error!!!Write FRU Failed.
+The old record was written back and reads as before: the BMC holds it unchanged.
+[exit 1]
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
+files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+read 0-22
+raw 0x0A 0x10 0x00
+write 0-23
+write 23-23
+write 23-23
+write 23-23
+write 23-23
+write 23-23
+write 0-0
+read 0-6
+write 7-7
+read 7-8
+write 9-9
+read 9-10
+write 11-11
+read 11-11
+write 12-12
+read 12-12
+write 13-13
+read 13-13
+write 14-14
+read 14-14
+write 15-15
+read 15-15
+write 16-16
+read 16-16
+write 17-17
+read 17-17
+write 18-18
+read 18-18
+write 19-19
+read 19-19
+write 20-20
+read 20-20
+write 21-21
+read 21-21
+write 22-22
+read 22-22
+device unchanged
+=== A device that does not tell its size, asked five times, counts as too small
+device: vendor 512
+run: FRUSIM_FAIL_INFO=0- korrel BSN ZM18AS012345678901 | sed -n '/Parser/,$p'
 Parser fru.txt ~ Done.
 Error!!!FRU Device too small.
 [exit 1]
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
 files: fru.txt 644 f
 read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 device unchanged
 === Two custom fields in the chassis area, three in the board area with an empty binary one among them
