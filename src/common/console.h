@@ -45,6 +45,7 @@ constexpr const char *kInternalUse = "Error!!!Internal Use Info cannot be kept."
 constexpr const char *kValueNotKept = "Error!!!%s Value cannot be kept.\n";  // exact
 constexpr const char *kDeviceTooSmall = "Error!!!FRU Device too small.";
 constexpr const char *kSharedDir = "Error!!!Working Directory writable by others.";
+constexpr const char *kForeignDir = "Error!!!Working Directory owned by another user.";
 constexpr const char *kDataTooLong = "Error!!!Data too long.";
 constexpr const char *kUnknownCommand = "\nError!!!unknown command.\n";
 constexpr const char *kInputFile = "Input File %s Error!!!\n";          // exact

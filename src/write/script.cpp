@@ -79,7 +79,7 @@ bool stillOwn(const char *name, const FileId &id)
 // script's output cannot be sent through a link planted under its name.
 bool createOutput(RunState &st)
 {
-    FILE *out = createFile(kOutputFile, st.outputFile);
+    FILE *out = createFile(kOutputFile, st.outputFile, kPrivateFile);
     if (out != nullptr && finishFile(out))
         return true;
     putFormat(msg::kOutputFile, kOutputFile);
@@ -90,7 +90,7 @@ bool createOutput(RunState &st)
 
 bool writeFruScript(RunState &st)
 {
-    FILE *script = beginOutput(kScriptFile, st.scriptFile, msg::kOutputFile);
+    FILE *script = beginOutput(kScriptFile, st.scriptFile, kPrivateScript, msg::kOutputFile);
     if (script == nullptr)
         return false;
     std::fputs(kScriptHead, script);

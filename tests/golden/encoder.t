@@ -86,7 +86,7 @@ Write fru.txt ~ Done.
 Parser fru.txt ~ Done.
 Error!!!Data too long.
 [exit 1]
-files: fru.sh 755 f fru.txt 644 f
+files: fru.sh 755 f fru.txt 600 f
 read 0-8
 raw 0x0A 0x10 0x00
 write 0-16
@@ -252,6 +252,6 @@ run: export A=123456789012345678901234567890123456789012345678901234567890123; s
 Parser fru.txt ~ Done.
 Error!!!Data too long.
 [exit 1]
-files: fru.txt 644 f
+files: fru.txt 600 f
 read 0-63
 device unchanged

@@ -97,7 +97,7 @@ run: korrel BSN $'A\nB' | sed -n '/Write fru.txt/,$p'; korrel CPI $'A\nB' | sed 
 Write fru.txt ~ Done.
 Parser fru.txt ~Input File fru.txt Format Error!!![exit 1]
 Parser fru.txt ~Input File fru.txt Format Error!!![exit 1]
-files: fru.txt 644 f
+files: fru.txt 600 f
 read 0-8
 read 0-8
 device unchanged
@@ -105,7 +105,7 @@ device unchanged
 device: nine-block
 run: stage korrel::parseFruText 'printf "%s\n" "$(sed "s/^MFG Date Time:.*/MFG Date Time:12345/" fru.txt)" > fru.txt' BSN X | sed -n '/Parser/,$p'
 Parser fru.txt ~MFG Date Time Format Error!!![exit 1]
-files: fru.txt 644 f
+files: fru.txt 600 f
 read 0-8
 device unchanged
 === A write error on fru.sh: here its size limit, as a full disk would
@@ -113,7 +113,7 @@ device: nine-block 512
 run: (trap '' XFSZ; ulimit -f 1; unset FRUSIM_LOG; korrel BPN 123456789012345678901234567890123456789012345678901234567890123 | sed -n '/Write fru.sh/,$p')
 Write fru.sh ~Output File fru.sh Error!!!
 [exit 1]
-files: fru.sh 644 f fru.txt 644 f
+files: fru.sh 700 f fru.txt 600 f
 device unchanged
 === A write refused by the BMC stops the script; fru.sh, fru.txt and out.txt stay
 device: nine-block
@@ -125,7 +125,7 @@ Execute fru.sh ~Error!!!Write FRU Failed.
  08
  08
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
-files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
 write 0-3
 device unchanged

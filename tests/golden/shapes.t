@@ -258,7 +258,7 @@ run: korrel BSN ZM18AS012345678901 | sed -n '/Parser/,$p'
 Parser fru.txt ~ Done.
 Error!!!FRU Device too small.
 [exit 1]
-files: fru.txt 644 f
+files: fru.txt 600 f
 read 0-22
 raw 0x0A 0x10 0x00
 device unchanged
@@ -269,7 +269,7 @@ Parser fru.txt ~ Done.
 Error!!!FRU Device too small.
 [exit 1]
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
-files: fru.txt 644 f
+files: fru.txt 600 f
 read 0-22
 raw 0x0A 0x10 0x00
 device unchanged
