@@ -44,6 +44,7 @@ constexpr const char *kMultiRecord = "Error!!!MultiRecord Info cannot be kept.";
 constexpr const char *kInternalUse = "Error!!!Internal Use Info cannot be kept.";
 constexpr const char *kValueNotKept = "Error!!!%s Value cannot be kept.\n";  // exact
 constexpr const char *kDeviceTooSmall = "Error!!!FRU Device too small.";
+constexpr const char *kWordAccess = "Error!!!FRU Device addressed in words.";
 constexpr const char *kSharedDir = "Error!!!Working Directory writable by others.";
 constexpr const char *kForeignDir = "Error!!!Working Directory owned by another user.";
 constexpr const char *kLockBusy = "Error!!!Another korrel run did not end within 60 s.";

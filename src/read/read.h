@@ -31,10 +31,23 @@ bool runReadCommand(const char *command, char *response, int size);
 // True when a response line carries the count 08 and eight hex data bytes.
 bool responseIsSound(const char *response);
 
+// What a device says of its size: its size in bytes, that it is addressed
+// in words, or nothing sound (the request failed, or its answer is not
+// exactly three hex pairs).
+enum class SizeAnswer { bytes, wordAccess, unsound };
+struct DeviceSize {
+    SizeAnswer answer;
+    int bytes;
+};
+
+// Reads the first line of a Get FRU Inventory Area Info answer.
+DeviceSize parseSizeAnswer(const char *line);
+
 // True when the new image fits the device.  The blocks read are known to
 // exist; for an image that goes past them the device is asked its size, and
 // one that cannot tell counts as too small, since a write stopped at the
-// device's end would leave a new header over a cut-off record.  Prints its
+// device's end would leave a new header over a cut-off record, and one
+// addressed in words is refused.  Prints its
 // message when it returns false.
 bool deviceHoldsImage(RunState &st);
 
