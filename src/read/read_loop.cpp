@@ -41,6 +41,8 @@ bool headerIsSound(const FruLayout &l)
 // whole, so neither could be written back.
 const char *headerRefusal(const FruLayout &layout)
 {
+    if (layout.board == 0 && layout.product == 0)  // a blank device reads as zeros
+        return msg::kBadHeader;
     if (layout.board == 0)
         return msg::kNoBoard;
     if (layout.product == 0)

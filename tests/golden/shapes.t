@@ -364,3 +364,10 @@ write 0-23
 +0000a8 01 7f ce 53 65 72 76 69  >...Servi<
 +0000b0 63 65 20 54 61 67 20 31  >ce Tag 1<
 +0000b8 32 c1 00 00 00 00 00 dc  >2.......<
+=== A blank device, every byte zero, has no common header
+device: blank 512
+run: korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!Common Header Invalid.
+files:
+read 0-0
+device unchanged
