@@ -44,14 +44,16 @@ requests() {
 
 # What a case's shell line calls: korrel, with its exit status shown right
 # behind its output; and korrel stopped by gdb at a function, its own or the
-# C library's, where a shell command changes the working directory under it.
+# C library's (at its first call, or after passing the number of calls
+# given), where a shell command changes the working directory under it.
 korrel() {
     "$korrel_bin" "$@"
     echo "[exit $?]"
 }
-stage() { # FUNCTION COMMAND ARGS...
+stage() { # "FUNCTION [CALLS-TO-PASS]" COMMAND ARGS...
+    local at=($1)
     # LeakSanitizer cannot work under ptrace.
-    ASAN_OPTIONS=detect_leaks=0 gdb -q -batch -ex "break $1" -ex "run $(printf '%q ' "${@:3}")>../gdb.out" -ex "shell $2" \
+    ASAN_OPTIONS=detect_leaks=0 gdb -q -batch -ex "break ${at[0]}" -ex "ignore 1 ${at[1]:-0}" -ex "run $(printf '%q ' "${@:3}")>../gdb.out" -ex "shell $2" \
         -ex continue -ex 'quit $_exitcode' --args "$korrel_bin" >/dev/null 2>&1
     local code=$?
     cat ../gdb.out

@@ -47,7 +47,7 @@ write 0-8
 +000028 c0 c1 00 00 00 00 00 47  >.......G<
 === fru.sh cannot be swapped at the system() call that runs it: in a directory of the swapper's the run never starts
 device: nine-block
-run: chown nobody .; printf '#!/bin/sh\ntouch ran\n' >other; chown nobody other; chmod 755 other; stage system 'nobody mv -f other fru.sh' BSN X; [ -e ran ] && echo ran || echo 'not run'
+run: chown nobody .; printf '#!/bin/sh\ntouch ran\n' >other; chown nobody other; chmod 755 other; stage 'system 1' 'setpriv --reuid=nobody --regid=nogroup --clear-groups mv -f other fru.sh' BSN X; [ -e ran ] && echo ran || echo 'not run'
 korrel FRU editor - Copyright (c) 2026 the korrel developers
 ------------------------
 Version 0.2 (2017/OCT/23)
@@ -55,7 +55,7 @@ Version 0.2 (2017/OCT/23)
 Error!!!Working Directory owned by another user.
 [exit 1]
 not run
-files: other 755 f
+files: fru.sh 755 f
 device unchanged
 === Under umask 000 the scratch files are private from their creation on, and fru.sh ends 755
 device: nine-block
