@@ -16,8 +16,10 @@ namespace korrel {
 namespace {
 
 // Root's lock lies where only root may create a file, so that no other user
-// can plant it beforehand and hold it.  Any other user gets one of their own
-// in the sticky lock directory; none of them reaches the local BMC anyway.
+// can plant it beforehand and hold it.  Another user's runs share a lock of
+// that user's own in the sticky lock directory, since a lock that anyone
+// may open anyone may hold; they do not wait for root's runs, nor root's for
+// theirs.
 constexpr const char *kRootLockDir = "/run";
 constexpr const char *kRootLock = "/run/korrel.lock";
 constexpr const char *kUserLockDir = "/run/lock";
