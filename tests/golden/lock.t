@@ -4,9 +4,10 @@
 # /run/lock/korrel-UID.lock.
 === Two runs started together on one slow device, editing two fields: one after the other, both edits kept
 device: nine-block
-run: mkdir a b; (cd a && FRUSIM_DELAY_MS=20 korrel BSN AAAA | tail -n 1) & (cd b && FRUSIM_DELAY_MS=20 korrel BM XYZ | tail -n 1); wait
+run: mkdir a b; (cd a && FRUSIM_DELAY_MS=20 korrel BSN AAAA | tail -n 1) & (cd b && FRUSIM_DELAY_MS=20 korrel BM XYZ | tail -n 1); wait; stat -c "%U %a %n" /run/korrel.lock
 [exit 0]
 [exit 0]
+root 600 /run/korrel.lock
 files: a 755 d b 755 d
 read 0-8
 write 0-8
@@ -24,6 +25,18 @@ run: FRUSIM_DELAY_MS=2000 "$korrel_bin" BSN AAAA >/dev/null & until [ -s "$FRUSI
 [exit 0]
 files: fru.sh 755 f
 read 0-0
+read 0-8
+write 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== A user other than root runs in a directory of their own, under a lock of their own
+device: nine-block
+run: chmod 755 ..; chmod 666 ../dev.bin; : >../log; chmod 666 ../log; chown nobody .; nobody "$korrel_bin" BSN X | tail -n 2 | head -n 1; stat -c '%U %a %n' "/run/lock/korrel-$(id -u nobody).lock"
+Command is completely!
+nobody 600 /run/lock/korrel-65534.lock
+files: fru.sh 755 f
 read 0-8
 write 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
