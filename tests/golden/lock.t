@@ -4,10 +4,9 @@
 # /run/lock/korrel-UID.lock.
 === Two runs started together on one slow device, editing two fields: one after the other, both edits kept
 device: nine-block
-run: mkdir a b; (cd a && FRUSIM_DELAY_MS=20 korrel BSN AAAA | tail -n 1) & (cd b && FRUSIM_DELAY_MS=20 korrel BM XYZ | tail -n 1); wait; stat -c "%U %a %n" /run/korrel.lock
+run: mkdir a b; (cd a && FRUSIM_DELAY_MS=20 korrel BSN AAAA | tail -n 1) & (cd b && FRUSIM_DELAY_MS=20 korrel BM XYZ | tail -n 1); wait
 [exit 0]
 [exit 0]
-root 600 /run/korrel.lock
 files: a 755 d b 755 d
 read 0-8
 write 0-8
@@ -31,10 +30,11 @@ write 0-8
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 +000028 c0 c1 00 00 00 00 00 47  >.......G<
-=== A user other than root runs in a directory of their own, under a lock of their own
+=== A user other than root runs in a directory of their own, under a lock of their own, not root's
 device: nine-block
-run: chmod 755 ..; chmod 666 ../dev.bin; : >../log; chmod 666 ../log; chown nobody .; nobody "$korrel_bin" BSN X | tail -n 2 | head -n 1; stat -c '%U %a %n' "/run/lock/korrel-$(id -u nobody).lock"
+run: chmod 755 ..; chmod 666 ../dev.bin; : >../log; chmod 666 ../log; chown nobody .; nobody "$korrel_bin" BSN X | tail -n 2 | head -n 1; stat -c '%U %a %n' /run/korrel.lock "/run/lock/korrel-$(id -u nobody).lock"
 Command is completely!
+root 600 /run/korrel.lock
 nobody 600 /run/lock/korrel-65534.lock
 files: fru.sh 755 f
 read 0-8
