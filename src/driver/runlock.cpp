@@ -62,12 +62,9 @@ enum class LockWait { taken, timedOut, failed };
 // Waits for the lock up to the bound; the alarm ends the wait with EINTR.
 LockWait waitForLock(int fd)
 {
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
-        return LockWait::taken;
     struct sigaction wake = {}, old = {};
     wake.sa_handler = onLockAlarm;  // no SA_RESTART
     sigemptyset(&wake.sa_mask);
-    g_lockTimedOut = 0;
     sigaction(SIGALRM, &wake, &old);
     alarm(kLockWaitSeconds);
     int rc;

@@ -43,6 +43,18 @@ write 0-8
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 +000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== The lock file removed and made anew while a run waits: the run locks the new one too
+device: nine-block
+run: chmod 755 ..; chmod 666 ../dev.bin; : >../log; chmod 666 ../log; chown nobody .; nobody sh -c 'umask 077; f=/run/lock/korrel-$1.lock; blocked() { for i in $(seq 100); do grep -q -- "-> FLOCK.*:$(stat -c %i $f) " /proc/locks && return; sleep 0.1; done; echo "korrel never waited"; }; exec 9>>$f; flock 9; "$0" BSN X >out 9>&- & blocked; rm $f; exec 8>>$f; flock 8; exec 9>&-; blocked; echo "new lock released"; exec 8>&-; wait $!; echo "[exit $?]"' "$korrel_bin" "$(id -u nobody)"
+new lock released
+[exit 0]
+files: fru.sh 755 f out 600 f
+read 0-8
+write 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
 === A lock held past 60 s: the run is refused and sends nothing
 device: nine-block
 run: chown nobody .; nobody sh -c 'umask 077; exec 9>>"/run/lock/korrel-$1.lock"; flock 9; "$0" BSN X 9>&-; echo "[exit $?]"' "$korrel_bin" "$(id -u nobody)"
