@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static RunState st;
     st = RunState{};
     resetKeep(st.keep);
-    FILE *file = createFile(kTextFile, st.textFile);
+    FILE *file = createFile(kTextFile, st.textFile, kPrivateFile);
     if (file == nullptr || std::fwrite(data, 1, size, file) != size || !finishFile(file))
         pipeline::require("fru.txt written");
     startFruImage(st);

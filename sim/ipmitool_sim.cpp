@@ -161,15 +161,16 @@ long indexInLog(const char *path, RequestKind kind) {
   return count - 1;
 }
 
-// A fault variable holds "k", "k-" (the k-th request and every later one)
-// or "k:REST"; faultsValid has vetted its shape.
+// A fault variable holds "k", "k-" (the k-th request and every later one),
+// "k:REST" or "k-:REST"; faultsValid has vetted its shape.
 bool faultTargets(const char *name, long index, const char **rest) {
   const char *value = getenv(name);
   if (!value || !*value) return false;
   char *end;
   long k = strtol(value, &end, 10);
-  if (rest) *rest = end + 1;
-  return k == index || (*end == '-' && index > k);
+  bool onward = *end == '-';
+  if (rest) *rest = end + 1 + onward;
+  return k == index || (onward && index > k);
 }
 
 // ipmitool prints a response's bytes 16 to a line, each line led by a blank.
@@ -273,7 +274,7 @@ bool faultsValid(const char *logPath) {
                                         {"FRUSIM_WRITE_COUNT", kIndexHex},
                                         {"FRUSIM_FAIL_WRITE_BLOCK", kNumber},
                                         {"FRUSIM_DELAY_MS", kNumber}};
-  static const char *const kForms[] = {"k or k-", "k:TEXT", "k:NN", "a number"};
+  static const char *const kForms[] = {"k or k-", "k:TEXT or k-:TEXT", "k:NN or k-:NN", "a number"};
   for (const FaultVar &var : kFaultVars) {
     const char *value = getenv(var.name);
     if (!value || !*value) continue;
@@ -281,9 +282,10 @@ bool faultsValid(const char *logPath) {
     strtol(value, &end, 10);
     bool ok = value[0] >= '0' && value[0] <= '9';
     if (var.shape == kIndex) ok = ok && (*end == '\0' || (end[0] == '-' && end[1] == '\0'));
-    else ok = ok && *end == (var.shape == kNumber ? '\0' : ':');
+    else if (var.shape == kNumber) ok = ok && *end == '\0';
+    else ok = ok && (*end == ':' || (end[0] == '-' && end[1] == ':'));
     if (ok && var.shape == kIndexHex) {
-      const char *nn = end + 1;
+      const char *nn = end + 1 + (*end == '-');
       size_t digits = strspn(nn, "0123456789abcdefABCDEF");
       ok = digits >= 1 && digits <= 2 && nn[digits] == '\0';
     }

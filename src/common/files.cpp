@@ -20,25 +20,38 @@ bool isSame(const struct stat &sb, const FileId &id)
 
 }  // namespace
 
-bool workDirIsSafe()
+DirTrust dirTrust(const char *path)
 {
     struct stat sb;
-    if (stat(".", &sb) == 0 &&
-        ((sb.st_mode & (S_IWGRP | S_IWOTH)) == 0 || (sb.st_mode & S_ISVTX) != 0))
+    if (stat(path, &sb) != 0 || !S_ISDIR(sb.st_mode))
+        return DirTrust::missing;
+    if ((sb.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (sb.st_mode & S_ISVTX) == 0)
+        return DirTrust::shared;
+    if (sb.st_uid != geteuid() && sb.st_uid != 0)
+        return DirTrust::foreign;
+    return DirTrust::safe;
+}
+
+bool workDirIsSafe()
+{
+    DirTrust trust = dirTrust(".");
+    if (trust == DirTrust::safe)
         return true;
-    putLine(msg::kSharedDir);
+    putLine(trust == DirTrust::foreign ? msg::kForeignDir : msg::kSharedDir);
     return false;
 }
 
-FILE *createFile(const char *name, FileId &id)
+FILE *createFile(const char *name, FileId &id, mode_t mode)
 {
     if (unlink(name) != 0 && errno != ENOENT)
         return nullptr;
-    int fd = open(name, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // Created with the mode, so that it is never wider; fchmod then makes it
+    // exactly that, whatever the umask took away.
+    int fd = open(name, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0)
         return nullptr;
     struct stat sb;
-    FILE *file = fstat(fd, &sb) == 0 ? fdopen(fd, "w+") : nullptr;
+    FILE *file = fchmod(fd, mode) == 0 && fstat(fd, &sb) == 0 ? fdopen(fd, "w+") : nullptr;
     if (file == nullptr) {
         close(fd);
         return nullptr;
@@ -72,10 +85,10 @@ FILE *openOwnFile(const char *name, const FileId &id)
     return file;
 }
 
-FILE *beginOutput(const char *name, FileId &id, const char *errorFormat)
+FILE *beginOutput(const char *name, FileId &id, mode_t mode, const char *errorFormat)
 {
     putFormat(msg::kWriteFile, name);
-    FILE *file = createFile(name, id);
+    FILE *file = createFile(name, id, mode);
     if (file == nullptr)
         putFormat(errorFormat, name);
     return file;

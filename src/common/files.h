@@ -4,21 +4,36 @@
 // let the run overwrite, read or execute something else.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdio>
 
 #include "runstate.h"
 
 namespace korrel {
 
-// False, after the message, for a working directory that others may write
-// to without the sticky bit: they could swap a scratch file between two of
-// its uses.  In a sticky directory such as /tmp only a file's owner may
-// remove or rename it.
+// Scratch files are private whatever the umask: another user who could
+// write fru.txt or fru.sh in place, under the same inode, would pass every
+// identity check and steer what root sends to the BMC.
+constexpr mode_t kPrivateFile = 0600;
+constexpr mode_t kPrivateScript = 0700;  // "chmod 755 fru.sh" then opens it to reading
+
+enum class DirTrust { safe, shared, foreign, missing };
+
+// Whether others could swap a file in directory path between two of its
+// uses: they can when it is writable by its group or others without the
+// sticky bit (in a sticky directory such as /tmp only a file's owner may
+// remove or rename it), or when it belongs to another user than the
+// effective one or root, since its owner may rename anything in it.
+DirTrust dirTrust(const char *path);
+
+// False, after the message, for a working directory that is not safe.
 bool workDirIsSafe();
 
-// Creates name afresh: a stale file of that name is removed first, and the
-// new one is created exclusively without following a link.  id records it.
-FILE *createFile(const char *name, FileId &id);
+// Creates name afresh with the mode given: a stale file of that name is
+// removed first, and the new one is created exclusively without following
+// a link.  id records it.
+FILE *createFile(const char *name, FileId &id, mode_t mode);
 
 // Closes a file written with createFile; false when any write failed.
 bool finishFile(FILE *file);
@@ -32,7 +47,7 @@ FILE *openOwnFile(const char *name, const FileId &id);
 
 // Announces one of korrel's output files with "Write %s ~" and creates it;
 // prints errorFormat with the name and returns nullptr when it cannot.
-FILE *beginOutput(const char *name, FileId &id, const char *errorFormat);
+FILE *beginOutput(const char *name, FileId &id, mode_t mode, const char *errorFormat);
 
 // Closes it and ends the progress line with " Done."; prints errorFormat
 // and returns false when any write failed, since a file cut short would

@@ -1,5 +1,5 @@
-// The program driver's phases that are its own: the banner and the edit
-// command taken from the command line.
+// The program driver's phases that are its own: the banner, the run lock and
+// the edit command taken from the command line.
 #pragma once
 
 #include "runstate.h"
@@ -7,6 +7,12 @@
 namespace korrel {
 
 void printBanner();
+
+// One run at a time: two runs that overlap on one device each write back
+// the record they read, and the later one loses the other's edit.  Waits
+// for an exclusive lock held to the end of the run; returns false after
+// printing its message when it is not free within a bound or cannot be had.
+bool takeRunLock();
 
 // Applies the one edit the command line asks for.  Returns false after
 // printing its message when the run must end.

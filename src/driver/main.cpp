@@ -14,6 +14,7 @@ int main(int argc, char **argv)
 
     printBanner();
     if (!workDirIsSafe() ||
+        !takeRunLock() ||
         !readFruFromBmc(st) ||
         !applyUserCommand(st, argc, argv) ||
         !writeFruText(st))

@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "console.h"
 #include "hex.h"
 #include "read.h"
@@ -6,31 +8,47 @@ namespace korrel {
 
 namespace {
 
-// Get FRU Inventory Area Info; ipmitool prints its answer as " LL MM AA":
-// the device's size in bytes, least significant byte first, then the
-// access byte.
+// Get FRU Inventory Area Info.
 constexpr const char *kSizeRequest = "ipmitool raw 0x0A 0x10 0x00\n";
-constexpr int kSizeLsbPos = 1;
-constexpr int kSizeMsbPos = 4;
+// ipmitool prints the answer as " LL MM AA\n": the size in bytes, least
+// significant byte first, then the access byte.
+constexpr int kSizeAnswerLength = 10;
+constexpr int kSizePairs = 3;
+constexpr int kAccessPair = 2;
+// Access byte bit 0: the device is addressed in 16-bit words, so every
+// offset and count korrel sends, all in bytes, would be wrong.
+constexpr uint8_t kWordAccess = 0x01;
 
-// The line is cleared and longer than the answer: a short one fails here.
+// A word-access answer is sound: asking again would not change it.
 bool sizeAnswerIsSound(const char *line)
 {
-    return line[0] == ' ' && line[kSizeMsbPos - 1] == ' ' && isHexPair(line + kSizeLsbPos) &&
-           isHexPair(line + kSizeMsbPos);
+    return parseSizeAnswer(line).answer != SizeAnswer::unsound;
 }
 
 }  // namespace
 
-long askDeviceSize(RunState &st)
+DeviceSize askDeviceSize(RunState &st)
 {
     char *line = st.response;
     if (!requestUntilSound(kSizeRequest, line, sizeof st.response, sizeAnswerIsSound))
-        return -1;
-    uint8_t lsb, msb;
-    str2byte(line + kSizeLsbPos, &lsb);
-    str2byte(line + kSizeMsbPos, &msb);
-    return lsb + 256 * msb;
+        return DeviceSize{SizeAnswer::unsound, 0};
+    return parseSizeAnswer(line);
+}
+
+DeviceSize parseSizeAnswer(const char *line)
+{
+    const DeviceSize unsound = {SizeAnswer::unsound, 0};
+    if (std::strlen(line) != kSizeAnswerLength || line[kSizeAnswerLength - 1] != '\n')
+        return unsound;
+    uint8_t pair[kSizePairs];
+    for (int i = 0; i < kSizePairs; ++i) {
+        if (line[3 * i] != ' ' || !isHexPair(line + 3 * i + 1))
+            return unsound;
+        str2byte(line + 3 * i + 1, &pair[i]);
+    }
+    if ((pair[kAccessPair] & kWordAccess) != 0)
+        return DeviceSize{SizeAnswer::wordAccess, 0};
+    return DeviceSize{SizeAnswer::bytes, pair[0] + 256 * pair[1]};
 }
 
 bool deviceHoldsImage(RunState &st)
@@ -40,11 +58,12 @@ bool deviceHoldsImage(RunState &st)
         return true;
     // A record with a multirecord area had the device's size asked before
     // its chain was read.
+    DeviceSize size = {SizeAnswer::bytes, static_cast<int>(st.keep.deviceSize)};
     if (st.keep.deviceSize < 0)
-        st.keep.deviceSize = askDeviceSize(st);
-    if (st.keep.deviceSize >= blocks * kBlockSize)
+        size = askDeviceSize(st);
+    if (size.answer == SizeAnswer::bytes && size.bytes >= blocks * kBlockSize)
         return true;
-    putLine(msg::kDeviceTooSmall);
+    putLine(size.answer == SizeAnswer::wordAccess ? msg::kWordAccess : msg::kDeviceTooSmall);
     return false;
 }
 

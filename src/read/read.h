@@ -48,16 +48,29 @@ bool responseIsSound(const char *response);
 // as above; false when it never gave a sound answer.
 bool requestBlock(RunState &st, int block);
 
+// What a device says of its size: its size in bytes, that it is addressed
+// in words, or nothing sound (the request failed, or its answer is not
+// exactly three hex pairs).
+enum class SizeAnswer { bytes, wordAccess, unsound };
+struct DeviceSize {
+    SizeAnswer answer;
+    int bytes;
+};
+
+// Reads the first line of a Get FRU Inventory Area Info answer.
+DeviceSize parseSizeAnswer(const char *line);
+
 // True when the new image fits the device.  The blocks read are known to
 // exist; for an image that goes past them the device is asked its size, and
 // one that cannot tell counts as too small, since a write stopped at the
-// device's end would leave a new header over a cut-off record.  Prints its
+// device's end would leave a new header over a cut-off record, and one
+// addressed in words is refused.  Prints its
 // message when it returns false.
 bool deviceHoldsImage(RunState &st);
 
-// The device's size in bytes (Get FRU Inventory Area Info), or -1 when it
-// does not tell.
-long askDeviceSize(RunState &st);
+// The device's size (Get FRU Inventory Area Info), asked until its answer
+// is sound, five times at most.
+DeviceSize askDeviceSize(RunState &st);
 
 // Decodes the info areas of the record read: each must be version 1, sum
 // to zero, and hold its fields and end marker before its checksum byte.

@@ -191,9 +191,10 @@ Refusal startRecord(RunState &st)
     if (problem != nullptr)
         return {problem, nullptr};
     if (st.layout.multiRecord != 0) {
-        st.keep.deviceSize = askDeviceSize(st);
-        if (st.keep.deviceSize < 0)
-            return {msg::kDeviceTooSmall, nullptr};
+        DeviceSize size = askDeviceSize(st);
+        if (size.answer != SizeAnswer::bytes)
+            return {size.answer == SizeAnswer::wordAccess ? msg::kWordAccess : msg::kDeviceTooSmall, nullptr};
+        st.keep.deviceSize = size.bytes;
     }
     return {};
 }

@@ -53,7 +53,7 @@ bool parseLine(RunState &st, FILE *file, int field)
 bool writeFruText(RunState &st)
 {
     // The same message as for reading: the file is korrel's own either way.
-    FILE *file = beginOutput(kTextFile, st.textFile, msg::kInputFile);
+    FILE *file = beginOutput(kTextFile, st.textFile, kPrivateFile, msg::kInputFile);
     if (file == nullptr)
         return false;
     for (int i = 0; i < kFieldCount; ++i)

@@ -88,7 +88,7 @@ bool stillOwn(const char *name, const FileId &id)
 // script's output cannot be sent through a link planted under its name.
 bool createOutput(RunState &st)
 {
-    FILE *out = createFile(kOutputFile, st.outputFile);
+    FILE *out = createFile(kOutputFile, st.outputFile, kPrivateFile);
     if (out != nullptr && finishFile(out))
         return true;
     putFormat(msg::kOutputFile, kOutputFile);
@@ -112,7 +112,7 @@ bool formatWriteLine(RunState &st, const uint8_t *bytes, int block)
 
 bool writeFruScript(RunState &st)
 {
-    FILE *script = beginOutput(kScriptFile, st.scriptFile, msg::kOutputFile);
+    FILE *script = beginOutput(kScriptFile, st.scriptFile, kPrivateScript, msg::kOutputFile);
     if (script == nullptr)
         return false;
     std::fputs(kScriptHead, script);

@@ -86,7 +86,7 @@ Write fru.txt ~ Done.
 Parser fru.txt ~ Done.
 Error!!!Data too long.
 [exit 1]
-files: fru.sh 755 f fru.txt 644 f
+files: fru.sh 755 f fru.txt 600 f
 read 0-8
 raw 0x0A 0x10 0x00
 write 0-16

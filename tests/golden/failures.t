@@ -153,7 +153,7 @@ run: korrel BSN $'A\nB' | sed -n '/Write fru.txt/,$p'; korrel CPI $'A\nB' | sed 
 Write fru.txt ~ Done.
 Parser fru.txt ~Input File fru.txt Format Error!!![exit 1]
 Parser fru.txt ~Input File fru.txt Format Error!!![exit 1]
-files: fru.txt 644 f
+files: fru.txt 600 f
 read 0-8
 read 0-8
 device unchanged
@@ -161,7 +161,7 @@ device unchanged
 device: nine-block
 run: stage korrel::parseFruText 'printf "%s\n" "$(sed "s/^MFG Date Time:.*/MFG Date Time:12345/" fru.txt)" > fru.txt' BSN X | sed -n '/Parser/,$p'
 Parser fru.txt ~MFG Date Time Format Error!!![exit 1]
-files: fru.txt 644 f
+files: fru.txt 600 f
 read 0-8
 device unchanged
 === A write error on fru.sh: here its size limit, as a full disk would
@@ -169,7 +169,7 @@ device: nine-block 512
 run: (trap '' XFSZ; ulimit -f 1; unset FRUSIM_LOG; korrel BPN 123456789012345678901234567890123456789012345678901234567890123 | sed -n '/Write fru.sh/,$p')
 Write fru.sh ~Output File fru.sh Error!!!
 [exit 1]
-files: fru.sh 644 f fru.txt 644 f
+files: fru.sh 700 f fru.txt 600 f
 device unchanged
 === A write refused once stops the script; korrel sends the rest itself
 device: nine-block
@@ -226,7 +226,7 @@ The old record was written back and reads as before: the BMC holds it unchanged.
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
-files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
 write 0-4
 write 4-4
@@ -260,7 +260,7 @@ then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
-files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
 write 0-5
 write 5-5
@@ -282,7 +282,7 @@ device: nine-block
 run: FRUSIM_FAIL_WRITE=5- FRUSIM_FAIL_READ=9- korrel BSN X 2>/dev/null | tail -n 2
 then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
 [exit 1]
-files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
 write 0-5
 write 5-5
@@ -316,7 +316,7 @@ run: FRUSIM_WRITE_COUNT=3:07 FRUSIM_FAIL_WRITE=9- korrel BSN X 2>/dev/null | tai
 The record is left part old, part new: do not run korrel on it. Fix the cause,
 then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
 [exit 1]
-files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
 write 0-8
 write 3-3
@@ -341,7 +341,7 @@ run: FRUSIM_FAIL_WRITE=5- korrel BM ACC 2>/dev/null | tail -n 3
 The record is left part old, part new: do not run korrel on it. Fix the cause,
 then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
 [exit 1]
-files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
 write 0-5
 write 5-5

@@ -23,6 +23,55 @@ write 0-8
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 +000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== A directory of another user is refused before anything is read, whatever its mode
+device: nine-block
+run: chown nobody .; for mode in 700 755 1777; do chmod $mode .; korrel BSN X | tail -n 2; done
+Error!!!Working Directory owned by another user.
+[exit 1]
+Error!!!Working Directory owned by another user.
+[exit 1]
+Error!!!Working Directory owned by another user.
+[exit 1]
+files:
+device unchanged
+=== A directory of root's own that no one else may enter runs
+device: nine-block
+run: chmod 700 .; korrel BSN X | tail -n 1
+[exit 0]
+files: fru.sh 755 f
+read 0-8
+write 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== fru.sh cannot be swapped at the system() call that runs it: in a directory of the swapper's the run never starts
+device: nine-block
+run: chown nobody .; printf '#!/bin/sh\ntouch ran\n' >other; chown nobody other; chmod 755 other; stage 'system 1' 'setpriv --reuid=nobody --regid=nogroup --clear-groups mv -f other fru.sh' BSN X; [ -e ran ] && echo ran || echo 'not run'
+korrel FRU editor - Copyright (c) 2026 the korrel developers
+------------------------
+Version 0.2 (2017/OCT/23)
+------------------------
+Error!!!Working Directory owned by another user.
+[exit 1]
+not run
+files: fru.sh 755 f
+device unchanged
+=== Under umask 000 the scratch files are private from their creation on, and fru.sh ends 755
+device: nine-block
+run: umask 000; mkdir ../bin; printf '#!/bin/sh\nstat -c "%%n %%a" fru.txt fru.sh out.txt >>../modes 2>/dev/null\nexec "%s" "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod 755 ../bin/ipmitool; PATH=$PWD/../bin:$PATH stage korrel::runFruScript 'stat -c "%n %a" fru.txt fru.sh out.txt >>../modes' BSN X | tail -n 1; sort ../modes | uniq -c
+[exit 0]
+      1 fru.sh 700
+      9 fru.sh 755
+     10 fru.txt 600
+      9 out.txt 600
+files: fru.sh 755 f
+read 0-8
+write 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
 === Links, a FIFO and a hard link left under the three names are removed, their targets kept
 device: nine-block
 run: echo kept >../target; ln -s ../target fru.txt; ln ../target fru.sh; ln -s ../target out.txt; korrel BSN X | tail -n 1; cat ../target; mkfifo fru.txt; korrel BSN Y | tail -n 1
@@ -64,7 +113,7 @@ run: mkdir fru.sh; korrel BSN X | sed -n '/Parser/,$p'
 Parser fru.txt ~ Done.
 Write fru.sh ~Output File fru.sh Error!!!
 [exit 1]
-files: fru.sh 755 d fru.txt 644 f
+files: fru.sh 755 d fru.txt 600 f
 read 0-8
 device unchanged
 === out.txt is a directory
@@ -73,7 +122,7 @@ run: mkdir out.txt; korrel BSN X | sed -n '/Write fru.sh/,$p'
 Write fru.sh ~ Done.
 Execute fru.sh ~Output File out.txt Error!!!
 [exit 1]
-files: fru.sh 644 f fru.txt 644 f out.txt 755 d
+files: fru.sh 700 f fru.txt 600 f out.txt 755 d
 read 0-8
 device unchanged
 === fru.txt swapped for a link to crafted values before it is read back
@@ -99,7 +148,7 @@ Write fru.sh ~ Done.
 Execute fru.sh ~Output File fru.sh Error!!!
 [exit 1]
 not run
-files: fru.sh 777 l fru.txt 644 f out.txt 644 f
+files: fru.sh 777 l fru.txt 600 f out.txt 600 f
 read 0-8
 device unchanged
 === out.txt swapped for a link after korrel made it
@@ -109,7 +158,7 @@ Write fru.sh ~ Done.
 Execute fru.sh ~Output File out.txt Error!!!
 [exit 1]
 kept
-files: fru.sh 755 f fru.txt 644 f out.txt 777 l
+files: fru.sh 755 f fru.txt 600 f out.txt 777 l
 read 0-8
 device unchanged
 === out.txt replaced during the script: its answers prove nothing, and korrel sends every block itself

@@ -391,7 +391,7 @@ run: korrel BSN ZM18AS012345678901 | sed -n '/Parser/,$p'
 Parser fru.txt ~ Done.
 Error!!!FRU Device too small.
 [exit 1]
-files: fru.txt 644 f
+files: fru.txt 600 f
 read 0-22
 raw 0x0A 0x10 0x00
 device unchanged
@@ -490,7 +490,7 @@ The old record was written back and reads as before: the BMC holds it unchanged.
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
-files: fru.sh 755 f fru.txt 644 f out.txt 644 f
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-22
 raw 0x0A 0x10 0x00
 write 0-23
@@ -541,7 +541,7 @@ Error!!!FRU Device too small.
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
-files: fru.txt 644 f
+files: fru.txt 600 f
 read 0-22
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
@@ -549,6 +549,125 @@ raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 device unchanged
+=== Size answers that are not exactly " LL MM AA" count as no size, each of five tries: two pairs, four pairs, a blank behind, none in front, not hex, garbage
+device: vendor 512
+run: i=0; for a in ' 00 02' ' 00 02 00 00' ' 00 02 00 ' '00 02 00' ' 00 0x 00' 'Get FRU Inventory Area Info'; do FRUSIM_INFO_LINE=$i-:"$a" korrel BSN ZM18AS012345678901 | tail -n 2; i=$((i + 5)); done
+Error!!!FRU Device too small.
+[exit 1]
+Error!!!FRU Device too small.
+[exit 1]
+Error!!!FRU Device too small.
+[exit 1]
+Error!!!FRU Device too small.
+[exit 1]
+Error!!!FRU Device too small.
+[exit 1]
+Error!!!FRU Device too small.
+[exit 1]
+files: fru.txt 600 f
+read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+device unchanged
+=== A good size answer from a request that exited with a failure counts as no size
+device: vendor 512
+run: mkdir ../bin; printf '#!/bin/sh\n"%s" "$@" || exit\n[ "$3" != 0x10 ]\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod 755 ../bin/ipmitool; PATH=$PWD/../bin:$PATH korrel BSN ZM18AS012345678901 | tail -n 2
+Error!!!FRU Device too small.
+[exit 1]
+files: fru.txt 600 f
+read 0-22
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+raw 0x0A 0x10 0x00
+device unchanged
+=== A device addressed in 16-bit words is refused, whatever its size
+device: vendor 512
+run: FRUSIM_INFO_LINE=0:' 00 02 01' korrel BSN ZM18AS012345678901 | tail -n 2; FRUSIM_INFO_LINE=1:' FF FF 03' korrel BSN ZM18AS012345678901 | tail -n 2
+Error!!!FRU Device addressed in words.
+[exit 1]
+Error!!!FRU Device addressed in words.
+[exit 1]
+files: fru.txt 600 f
+read 0-22
+raw 0x0A 0x10 0x00
+read 0-22
+raw 0x0A 0x10 0x00
+device unchanged
+=== Hex of either case and reserved access bits are taken as ipmitool prints them
+device: vendor 512
+run: FRUSIM_INFO_LINE=0:' c0 00 fe' korrel BSN ZM18AS012345678901 | tail -n 1
+[exit 0]
+files: fru.sh 755 f
+read 0-22
+raw 0x0A 0x10 0x00
+write 0-23
+-000000 01 01 04 07 0d 00 00 e6  >........<
++000000 01 01 04 07 0e 00 00 e5  >........<
+-000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
++000038 01 07 19 6a 2f c4 ca 53  >...j/..S<
+-000048 6f 85 78 14 91 70 0d cc  >o.x..p..<
++000048 6f 85 78 14 91 70 0d d2  >o.x..p..<
+-000058 32 33 34 35 44 11 b2 2b  >2345D..+<
+-000060 33 01 01 81 21 c1 00 08  >3...!...<
+-000068 01 0a 01 88 73 0d 97 72  >....s..r<
+-000070 9b 8e f2 0b cd 53 59 53  >.....SYS<
+-000078 2d 31 30 32 39 55 2d 54  >-1029U-T<
+-000080 52 54 43 10 29 b8 02 02  >RTC.)...<
+-000088 01 cf 53 31 32 33 34 35  >..S12345<
+-000090 36 58 39 42 30 31 32 33  >6X9B0123<
+-000098 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
+-0000a0 01 7f ce 53 65 72 76 69  >...Servi<
+-0000a8 63 65 20 54 61 67 20 31  >ce Tag 1<
+-0000b0 32 c1 00 00 00 00 00 dc  >2.......<
+-0000b8 00 00 00 00 00 00 00 00  >........<
++000058 32 33 34 35 36 37 38 39  >23456789<
++000060 30 31 44 11 b2 2b 33 01  >01D..+3.<
++000068 01 81 21 c1 00 00 00 c2  >..!.....<
++000070 01 0a 01 88 73 0d 97 72  >....s..r<
++000078 9b 8e f2 0b cd 53 59 53  >.....SYS<
++000080 2d 31 30 32 39 55 2d 54  >-1029U-T<
++000088 52 54 43 10 29 b8 02 02  >RTC.)...<
++000090 01 cf 53 31 32 33 34 35  >..S12345<
++000098 36 58 39 42 30 31 32 33  >6X9B0123<
++0000a0 34 86 72 38 ae 4d 78 01  >4.r8.Mx.<
++0000a8 01 7f ce 53 65 72 76 69  >...Servi<
++0000b0 63 65 20 54 61 67 20 31  >ce Tag 1<
++0000b8 32 c1 00 00 00 00 00 dc  >2.......<
 === Two custom fields in the chassis area, three in the board area with an empty binary one among them
 device: customs 512
 run: fru >../before; korrel CCI 'REV 2.00' | tail -n 1; fru | diff ../before -
