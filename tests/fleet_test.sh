@@ -40,7 +40,7 @@ line() {  # OUTCOME HOST: the start of the host's summary line
         R) echo "\"failed  $2: Error!!!Write FRU Failed.; restored from the saved copy $out/$2/korrel-saved." ;;
         U) echo "\"not run $2: the run stopped before its batch\"" ;;
         S) echo "\"failed  $2: $out/$2 may be changed by another user" ;;
-        H) echo "; nothing written, the record is as it was; saved as $out/$2-" ;;
+        H) echo "; the record reads as it was before; saved as $out/$2-" ;;
     esac
 }
 while read -r run fresh special status outcomes expect args; do

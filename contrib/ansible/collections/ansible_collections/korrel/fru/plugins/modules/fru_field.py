@@ -20,9 +20,10 @@ description:
     field is empty) nothing is saved or written and the task is not changed.
   - Before korrel runs, saves the whole device with C(ipmitool fru read 0) in
     a new private directory and returns the copy's path as I(backup_file).
-  - When korrel fails and the device no longer matches the copy, writes the
-    copy back with C(ipmitool fru write 0) and reads the device again to
-    compare. The task fails either way; its message says whether the record
+  - After a write the BMC keeps refusing, korrel itself writes the old
+    record back. When korrel fails and the device still does not match the
+    copy, the module writes the copy back with C(ipmitool fru write 0) and
+    reads the device again to compare. The task fails either way; its message says whether the record
     was restored or is part old, part new.
   - korrel runs in a new private directory, the value passed to it as one
     argument, never through a shell. korrel and ipmitool are the first found
@@ -232,7 +233,7 @@ def restore(host, saved, work, error):
     now = os.path.join(os.path.dirname(saved), 'now.bin')
     try:
         if host.read_device(now) is None and filecmp.cmp(now, saved, shallow=False):
-            return False, error + '; nothing written, the record is as it was'
+            return False, error + '; the record reads as it was before'
         refused = host.write_device(saved)
         why = host.read_device(now)
         if why is None and filecmp.cmp(now, saved, shallow=False):
