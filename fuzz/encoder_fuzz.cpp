@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider in(data, size);
     g_only_BSN = in.ConsumeBool();
     st.keep.internalUseBlocks = in.ConsumeIntegralInRange(0, 3);
-    in.ConsumeData(st.keep.internalUse, st.keep.internalUseBlocks * kBlockSize);
+    st.keep.internalUseAt = kBlockSize;  // as read from block 1
+    in.ConsumeData(st.keep.record + kBlockSize, st.keep.internalUseBlocks * kBlockSize);
     in.ConsumeData(st.keep.areaCode, 3);
     startFruImage(st);
     int staged[3] = {};

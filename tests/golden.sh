@@ -44,6 +44,10 @@ requests() {
         END { if (kind) print name[kind] " " first "-" n - 1 }'
 }
 
+# The device as FreeIPMI's ipmi-fru shows it, a decoder that shares no code
+# with korrel; its SDR cache and time zone kept out of the way.
+fru() { HOME=.. TZ=UTC /usr/sbin/ipmi-fru --fru-file="$FRUSIM_IMAGE" | tail -n +2; }
+
 # What a case's shell line calls: korrel, with its exit status shown right
 # behind its output; and korrel stopped by gdb at a function, its own or the
 # C library's (at its first call, or after passing the number of calls
@@ -52,9 +56,6 @@ korrel() {
     "$korrel_bin" "$@"
     echo "[exit $?]"
 }
-# The device as FreeIPMI's ipmi-fru shows it, a decoder that shares no code
-# with korrel; its SDR cache and time zone kept out of the way.
-fru() { HOME=.. TZ=UTC /usr/sbin/ipmi-fru --fru-file="$FRUSIM_IMAGE" | tail -n +2; }
 stage() { # "FUNCTION [CALLS-TO-PASS]" COMMAND ARGS...
     local at=($1)
     # LeakSanitizer cannot work under ptrace.

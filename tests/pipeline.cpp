@@ -73,8 +73,9 @@ namespace {
 bool fieldHolds(const RunState &st, int f, const uint8_t *p)
 {
     int chars, stored = valueBytes(st, f, &chars);
-    const char *bytes = st.keep.keepRaw[lengthIndex(f)] ? reinterpret_cast<const char *>(st.keep.raw[lengthIndex(f)])
-                                                        : st.fruvalue[f];
+    const char *bytes = st.keep.keepRaw[lengthIndex(f)]
+                            ? reinterpret_cast<const char *>(st.keep.record + st.keep.rawAt[lengthIndex(f)])
+                            : st.fruvalue[f];
     return p[0] == (st.keep.type[lengthIndex(f)] | stored) && std::memcmp(p + 1, bytes, chars) == 0 &&
            (stored == chars || p[2] == 0);
 }
@@ -106,7 +107,7 @@ const char *areaHolds(const RunState &st, int a, size_t &at)
             return "fields run past their area";
     }
     int more = custom ? st.keep.moreCustomBytes[a] : 0;
-    if (std::memcmp(b + p, st.keep.moreCustom[a], more) != 0)
+    if (std::memcmp(b + p, st.keep.record + st.keep.moreCustomAt[a], more) != 0)
         return "the custom fields kept";
     p += more;
     if (b[p] != 0xC1 || end - p - 2 >= kBlockSize)
@@ -124,7 +125,7 @@ const char *keptHolds(const RunState &st, int r, size_t &at)
     const uint8_t *b = st.fruimage + at;
     size_t n = r == 0 ? kBlockSize * (st.keep.internalUseBlocks > 0 ? st.keep.internalUseBlocks : 1)
                       : st.keep.multiRecordBytes;
-    const uint8_t *kept = r == 0 ? st.keep.internalUse : st.keep.record + st.keep.multiRecordStart;
+    const uint8_t *kept = st.keep.record + (r == 0 ? st.keep.internalUseAt : st.keep.multiRecordStart);
     if (r == 0 && st.keep.internalUseBlocks == 0 ? b[0] != 1 || sum(b, kBlockSize) != 0 : std::memcmp(b, kept, n) != 0)
         return "internal use or multirecord area";
     at += (n + kBlockSize - 1) / kBlockSize * kBlockSize;

@@ -19,8 +19,9 @@ void generate(RunState &st, std::mt19937 &rng)
     resetKeep(st.keep);
     auto upTo = [&rng](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n + 1)); };
     st.keep.internalUseBlocks = upTo(3);
+    st.keep.internalUseAt = kBlockSize;  // as read from block 1
     for (int i = 0; i < st.keep.internalUseBlocks * kBlockSize; ++i)
-        st.keep.internalUse[i] = static_cast<uint8_t>(upTo(255));
+        st.keep.record[kBlockSize + i] = static_cast<uint8_t>(upTo(255));
     for (uint8_t &code : st.keep.areaCode)
         code = static_cast<uint8_t>(upTo(2) == 0 ? upTo(255) : 0);
     int longest = upTo(5) == 0 ? kMaxValue : 12;

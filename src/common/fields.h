@@ -16,9 +16,10 @@ constexpr int kDateField = 3;
 constexpr int kDateTextLength = 6;
 constexpr int kBoardSerialField = 6;
 
+constexpr uint8_t kFormatVersion = 0x01;  // of the common header and each info area
+
 // A type/length byte keeps the field's length in its low six bits.  C1 (an
 // 8-bit text of length 1 anywhere else) ends an area's fields.
-constexpr uint8_t kFormatVersion = 0x01;  // of the common header and each info area
 constexpr uint8_t kLengthMask = 0x3F;
 constexpr uint8_t kEndOfFields = 0xC1;
 // The two type bits above the length: 11b is 8-bit text (ASCII + Latin 1, or

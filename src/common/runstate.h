@@ -71,12 +71,14 @@ struct FruKeep {
     // The old record's bytes as read, blocks 0 to blocksRead - 1.
     uint8_t record[kReadBlocks * kBlockSize];
     int blocksRead;  // the old record's extent, known to exist on the device
-    long deviceSize; // in bytes, once asked; -1 before
+    int deviceSize;  // in bytes, once asked; -1 before
     Region order[kRegionCount];
     int regions;
-    // The internal use area's blocks; none means the new record gets
-    // korrel's fixed block.
-    uint8_t internalUse[(kMaxOffset - 1) * kBlockSize];
+    // What the rewrite carries over unedited is found in record, not copied
+    // out of it.  The internal use area: its blocks from internalUseAt (a
+    // byte offset in record) on; none means the new record gets korrel's
+    // fixed block.
+    int internalUseAt;
     int internalUseBlocks;
     // The multirecord area, records and all; its records hold no offsets,
     // so it moves unchanged.
@@ -89,12 +91,13 @@ struct FruKeep {
     // the date left out.
     uint8_t type[kLengthCount];
     // Fields whose bytes fru.txt cannot carry (a zero byte, a newline) are
-    // written back from the bytes read unless the edit sets them.
-    uint8_t raw[kLengthCount][kMaxValue];
-    uint8_t rawLength[kLengthCount];
+    // written back from their bytes in record unless the edit sets them.
     bool keepRaw[kLengthCount];
-    // Custom fields behind an area's first, encoded as read, in order.
-    uint8_t moreCustom[3][kMaxOffset * kBlockSize];  // an area is at most 255 blocks
+    int rawAt[kLengthCount];
+    uint8_t rawLength[kLengthCount];
+    // Custom fields behind an area's first, encoded as read, in order: a
+    // run of bytes in record.
+    int moreCustomAt[3];
     int moreCustomBytes[3];
     bool hadCustom[3];  // whether the area had a custom field at all
 };

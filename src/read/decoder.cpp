@@ -32,8 +32,8 @@ void takeField(RunState &st, int field, uint8_t typeLength, const uint8_t *bytes
     std::memcpy(st.fruvalue[field], bytes, shown);
     if (shown < n || (n == 1 && (typeLength & kTypeMask) == kText)) {
         st.keep.keepRaw[li] = true;
+        st.keep.rawAt[li] = static_cast<int>(bytes - st.keep.record);
         st.keep.rawLength[li] = static_cast<uint8_t>(n);
-        std::memcpy(st.keep.raw[li], bytes, n);
     }
 }
 
@@ -73,8 +73,8 @@ const char *walkFields(RunState &st, const AreaDef &area, const uint8_t *a, int 
         if (field <= firstCustom) {
             takeField(st, field, a[at], a + at + 1);
         } else {
-            // An area is at most 255 blocks, which the buffer holds.
-            std::memcpy(st.keep.moreCustom[ai] + st.keep.moreCustomBytes[ai], a + at, 1 + n);
+            if (st.keep.moreCustomBytes[ai] == 0)
+                st.keep.moreCustomAt[ai] = static_cast<int>(a + at - st.keep.record);
             st.keep.moreCustomBytes[ai] += 1 + n;
         }
         st.keep.hadCustom[ai] = st.keep.hadCustom[ai] || custom;

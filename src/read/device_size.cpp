@@ -58,7 +58,7 @@ bool deviceHoldsImage(RunState &st)
         return true;
     // A record with a multirecord area had the device's size asked before
     // its chain was read.
-    DeviceSize size = {SizeAnswer::bytes, static_cast<int>(st.keep.deviceSize)};
+    DeviceSize size = {SizeAnswer::bytes, st.keep.deviceSize};
     if (st.keep.deviceSize < 0)
         size = askDeviceSize(st);
     if (size.answer == SizeAnswer::bytes && size.bytes >= blocks * kBlockSize)

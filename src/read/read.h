@@ -61,10 +61,10 @@ struct DeviceSize {
 DeviceSize parseSizeAnswer(const char *line);
 
 // True when the new image fits the device.  The blocks read are known to
-// exist; for an image that goes past them the device is asked its size, and
-// one that cannot tell counts as too small, since a write stopped at the
-// device's end would leave a new header over a cut-off record, and one
-// addressed in words is refused.  Prints its
+// exist; for an image that goes past them the device is asked its size
+// (unless the read already did), and one that cannot tell counts as too
+// small, since a write stopped at the device's end would leave a new header
+// over a cut-off record; one addressed in words is refused.  Prints its
 // message when it returns false.
 bool deviceHoldsImage(RunState &st);
 
@@ -72,8 +72,9 @@ bool deviceHoldsImage(RunState &st);
 // is sound, five times at most.
 DeviceSize askDeviceSize(RunState &st);
 
-// Decodes the info areas of the record read: each must be version 1, sum
-// to zero, and hold its fields and end marker before its checksum byte.
+// Decodes the info areas of the record read, whose versions and lengths
+// the read has checked: each must sum to zero and hold its fields and end
+// marker before its checksum byte.
 // Returns false after printing the area's message when one is not sound.
 bool decodeFruRecord(RunState &st);
 

@@ -161,16 +161,16 @@ int blocksNeeded(RunState &st, Refusal &why)
     return end;
 }
 
-// The internal use area is written back byte for byte.
+// Where in the record the internal use area lies, to be written back byte
+// for byte.
 void keepInternalUse(RunState &st)
 {
     int at = st.layout.internalUse;
     for (int i = 0; at != 0 && i + 1 < st.keep.regions; ++i) {
         if (st.keep.order[i] != Region::internalUse)
             continue;
+        st.keep.internalUseAt = at * kBlockSize;
         st.keep.internalUseBlocks = offsetOf(st.layout, st.keep.order[i + 1]) - at;
-        std::memcpy(st.keep.internalUse, st.keep.record + at * kBlockSize,
-                    st.keep.internalUseBlocks * kBlockSize);
     }
 }
 

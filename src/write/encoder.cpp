@@ -67,7 +67,7 @@ bool stageField(RunState &st, int f)
     int chars = st.rd.length[li] - 1;
     const uint8_t pad[2] = {bytes[0], 0};
     if (st.keep.keepRaw[li])
-        bytes = st.keep.raw[li], chars = st.keep.rawLength[li];
+        bytes = st.keep.record + st.keep.rawAt[li], chars = st.keep.rawLength[li];
     else if (type == kText && chars == 1)
         bytes = pad, chars = 2;
     const uint8_t typeLength = static_cast<uint8_t>(type | chars);
@@ -88,7 +88,7 @@ bool appendFields(RunState &st, const AreaDef &area)
             return false;
     if (st.keep.hadCustom[ai] || st.rd.length[lengthIndex(custom)] > 1)
         return stageField(st, custom) &&
-               stage(st, st.keep.moreCustom[ai], st.keep.moreCustomBytes[ai]);
+               stage(st, st.keep.record + st.keep.moreCustomAt[ai], st.keep.moreCustomBytes[ai]);
     return true;
 }
 
@@ -117,7 +117,7 @@ int buildInternalUse(RunState &st)
 {
     int kept = st.keep.internalUseBlocks;
     if (kept > 0) {
-        std::memcpy(blockAt(st, st.block), st.keep.internalUse, kept * kBlockSize);
+        std::memcpy(blockAt(st, st.block), st.keep.record + st.keep.internalUseAt, kept * kBlockSize);
         return kept;
     }
     std::memcpy(blockAt(st, st.block), kInternalUse, sizeof kInternalUse);
