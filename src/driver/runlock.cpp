@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 
 #include "console.h"
 #include "driver.h"
@@ -31,13 +32,6 @@ constexpr unsigned kLockWaitSeconds = 60;
 // run then locks a new one, and this run must try again.
 constexpr int kLockAttempts = 3;
 
-volatile std::sig_atomic_t g_lockTimedOut = 0;
-
-void onLockAlarm(int)
-{
-    g_lockTimedOut = 1;
-}
-
 // The lock file, opened without following a link and without blocking on a
 // FIFO: a regular file of the effective user's that no one else may open,
 // since whoever can open it can hold it.  Left open for children: the shell
@@ -59,23 +53,50 @@ int openLockFile(const char *dir, const char *path)
 
 enum class LockWait { taken, timedOut, failed };
 
-// Waits for the lock up to the bound; the alarm ends the wait with EINTR.
+// The alarm only interrupts the wait; the clock decides whether the bound
+// has passed, so another signal that interrupts it changes nothing.
+void onLockAlarm(int) {}
+
+bool pastDeadline(const timespec &deadline)
+{
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec > deadline.tv_sec ||
+           (now.tv_sec == deadline.tv_sec && now.tv_nsec >= deadline.tv_nsec);
+}
+
+// Waits for the lock up to the bound.  SIGALRM is unblocked for the wait,
+// whatever mask the caller passed on, so that the bound holds.
 LockWait waitForLock(int fd)
 {
-    struct sigaction wake = {}, old = {};
-    wake.sa_handler = onLockAlarm;  // no SA_RESTART
+    struct sigaction wake = {}, oldAction = {};
+    wake.sa_handler = onLockAlarm;  // no SA_RESTART: flock returns EINTR
     sigemptyset(&wake.sa_mask);
-    sigaction(SIGALRM, &wake, &old);
+    sigaction(SIGALRM, &wake, &oldAction);
+    sigset_t alarmOnly, oldMask;
+    sigemptyset(&alarmOnly);
+    sigaddset(&alarmOnly, SIGALRM);
+    sigprocmask(SIG_UNBLOCK, &alarmOnly, &oldMask);
+    timespec deadline;
+    clock_gettime(CLOCK_MONOTONIC, &deadline);
+    deadline.tv_sec += kLockWaitSeconds;
     alarm(kLockWaitSeconds);
-    int rc;
-    do
-        rc = flock(fd, LOCK_EX);
-    while (rc != 0 && errno == EINTR && !g_lockTimedOut);
+    LockWait wait = LockWait::taken;
+    while (flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            wait = LockWait::failed;
+            break;
+        }
+        if (pastDeadline(deadline)) {
+            wait = LockWait::timedOut;
+            break;
+        }
+        alarm(1);  // woken early by another signal: look again in a second
+    }
     alarm(0);
-    sigaction(SIGALRM, &old, nullptr);
-    if (rc == 0)
-        return LockWait::taken;
-    return g_lockTimedOut ? LockWait::timedOut : LockWait::failed;
+    sigprocmask(SIG_SETMASK, &oldMask, nullptr);
+    sigaction(SIGALRM, &oldAction, nullptr);
+    return wait;
 }
 
 // True when path still names the file locked.
