@@ -15,13 +15,13 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static RunState st;
-    st = RunState{};
-    bool read = pipeline::read(st, data, size);
+    static pipeline::Run run;
+    run = pipeline::Run{};
+    bool read = pipeline::read(run, data, size);
     for (int f = 0; f < kFieldCount; ++f)
-        if (std::strlen(st.fruvalue[f]) > static_cast<size_t>(f == kDateField ? kDateTextLength : kMaxValue))
+        if (std::strlen(run.values.text[f]) > static_cast<size_t>(f == kDateField ? kDateTextLength : kMaxValue))
             pipeline::require("a value longer than its slot allows");
     if (read)
-        pipeline::require(pipeline::roundTrip(st));
+        pipeline::require(pipeline::roundTrip(run));
     return 0;
 }

@@ -1,5 +1,5 @@
 // fru.txt fed arbitrary contents, as korrel finds the file it wrote: when
-// it parses, the image built from it must hold what it held.
+// it parses, the record built from it must read back as what it held.
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,7 +9,6 @@
 #include "files.h"
 #include "pipeline.h"
 #include "textfile.h"
-#include "write.h"
 
 using namespace korrel;
 
@@ -24,14 +23,15 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static RunState st;
-    st = RunState{};
-    resetKeep(st.keep);
-    FILE *file = createFile(kTextFile, st.textFile, kPrivateFile);
+    static pipeline::Run run;
+    run = pipeline::Run{};
+    resetRecord(run.record, run.values);
+    FileId id;
+    FILE *file = createFile(kTextFile, id, kPrivateFile);
     if (file == nullptr || std::fwrite(data, 1, size, file) != size || !finishFile(file))
         pipeline::require("fru.txt written");
-    startFruImage(st);
-    if (parseFruText(st) && buildFruImage(st))
-        pipeline::require(pipeline::imageHolds(st));
+    startFruImage(run.values, run.image);
+    if (parseFruText(run.values, id))
+        pipeline::require(pipeline::roundTrip(run));
     return 0;
 }

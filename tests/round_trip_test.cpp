@@ -13,39 +13,40 @@ using namespace korrel;
 
 constexpr uint32_t kSeeds = 300;
 
-void generate(RunState &st, std::mt19937 &rng)
+void generate(pipeline::Run &run, std::mt19937 &rng)
 {
-    st = RunState{};
-    resetKeep(st.keep);
+    run = pipeline::Run{};
+    FruRecord &record = run.record;
+    resetRecord(record, run.values);
     auto upTo = [&rng](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n + 1)); };
-    st.keep.internalUseBlocks = upTo(3);
-    st.keep.internalUseAt = kBlockSize;  // as read from block 1
-    for (int i = 0; i < st.keep.internalUseBlocks * kBlockSize; ++i)
-        st.keep.record[kBlockSize + i] = static_cast<uint8_t>(upTo(255));
-    for (uint8_t &code : st.keep.areaCode)
+    record.internalUseBlocks = upTo(3);
+    record.internalUseAt = kBlockSize;  // as read from block 1
+    for (int i = 0; i < record.internalUseBlocks * kBlockSize; ++i)
+        record.bytes[kBlockSize + i] = static_cast<uint8_t>(upTo(255));
+    for (uint8_t &code : record.areaCode)
         code = static_cast<uint8_t>(upTo(2) == 0 ? upTo(255) : 0);
     int longest = upTo(5) == 0 ? kMaxValue : 12;
     for (int f = 0; f < kFieldCount; ++f) {
         if (f == kDateField) {
-            std::snprintf(st.fruvalue[f], kValueSlot, "%06X", upTo(0xFFFFFF));
+            std::snprintf(run.values.text[f], kValueSlot, "%06X", upTo(0xFFFFFF));
             continue;
         }
         // Any type, and any byte but the NUL and newline fru.txt cannot carry.
-        st.keep.type[lengthIndex(f)] = static_cast<uint8_t>(upTo(3) << 6);
+        run.values.form[lengthIndex(f)].type = static_cast<uint8_t>(upTo(3) << 6);
         for (int i = upTo(longest); i > 0; --i) {
             char c = static_cast<char>(1 + upTo(254));
-            st.fruvalue[f][i - 1] = c == '\n' ? 'n' : c;
+            run.values.text[f][i - 1] = c == '\n' ? 'n' : c;
         }
     }
 }
 
 TEST(RoundTrip, GeneratedRecordsComeBackAsBuilt)
 {
-    static RunState st;
+    static pipeline::Run run;
     for (uint32_t seed = 0; seed < kSeeds; ++seed) {
         std::mt19937 rng(seed);
-        generate(st, rng);
-        const char *problem = pipeline::roundTrip(st);
+        generate(run, rng);
+        const char *problem = pipeline::roundTrip(run);
         EXPECT_EQ(problem, nullptr) << "seed " << seed << ": " << problem;
     }
 }

@@ -20,6 +20,14 @@ void putFormat(const char *format, const char *text)
     std::printf(format, text);
 }
 
+void putProblem(const Problem &problem)
+{
+    if (problem.area != nullptr)
+        putFormat(problem.message, problem.area);
+    else
+        putLine(problem.message);
+}
+
 void putDone()
 {
     putLine(msg::kDone);

@@ -72,14 +72,18 @@ constexpr const char *kPartOldPartNew =
     "then run sh -e ./fru.sh again or restore your saved copy (README, Safety).";
 }  // namespace msg
 
-// The fixed names in the working directory.
-constexpr const char *kTextFile = "fru.txt";
-constexpr const char *kScriptFile = "fru.sh";
-constexpr const char *kOutputFile = "out.txt";
+// Why a run cannot go on: a message, and the area it names when the
+// message is a format with %s; no message when nothing is wrong.
+struct Problem {
+    const char *message;
+    const char *area;
+};
 
 void putText(const char *text);  // exactly
 void putLine(const char *text);  // with one newline added
 void putDone();                  // ends a progress line
 void putFormat(const char *format, const char *text);  // exactly, %s filled
+// A format naming its area is written exactly, any other message as a line.
+void putProblem(const Problem &problem);
 
 }  // namespace korrel

@@ -5,53 +5,51 @@
 
 #include <cstdint>
 
+#include "format.h"
+
 namespace korrel {
 
 constexpr int kFieldCount = 18;
 constexpr int kLengthCount = 17;  // every field but the MFG date has a type/length byte
-constexpr int kLabelSlot = 30;
 constexpr int kMaxValue = 63;     // six length bits
-constexpr int kValueSlot = 65;    // a 63-byte value read back from fru.txt keeps its newline
+constexpr int kValueSlot = kMaxValue + 1;  // a value and its NUL
 constexpr int kDateField = 3;
 constexpr int kDateTextLength = 6;
 constexpr int kBoardSerialField = 6;
 
-constexpr uint8_t kFormatVersion = 0x01;  // of the common header and each info area
-
-// A type/length byte keeps the field's length in its low six bits.  C1 (an
-// 8-bit text of length 1 anywhere else) ends an area's fields.
-constexpr uint8_t kLengthMask = 0x3F;
-constexpr uint8_t kEndOfFields = 0xC1;
-// The two type bits above the length: 11b is 8-bit text (ASCII + Latin 1, or
-// 16-bit Unicode where the area's language is not English); 00b binary, 01b
-// BCD plus and 10b 6-bit packed ASCII.  korrel writes what it edits as text.
-constexpr uint8_t kTypeMask = 0xC0;
-constexpr uint8_t kText = 0xC0;
-
 enum class Area { chassis, board, product };
 
+// A field's label is both its line prefix in fru.txt and what the parser
+// searches that line for; the usage text shows it without its colon.
 struct FieldDef {
     const char *key;  // command-line key; nullptr for the MFG date
+    const char *label;
     Area area;
     bool custom;      // at most one custom field closes each area
 };
 
 constexpr FieldDef kFields[] = {
-    {"CPN", Area::chassis, false}, {"CSN", Area::chassis, false},
-    {"CCI", Area::chassis, true},  {nullptr, Area::board, false},
-    {"BM", Area::board, false},    {"BPN", Area::board, false},
-    {"BSN", Area::board, false},   {"BAN", Area::board, false},
-    {"FFI", Area::board, false},   {"CM", Area::board, true},
-    {"MN", Area::product, false},  {"PN", Area::product, false},
-    {"PPN", Area::product, false}, {"PV", Area::product, false},
-    {"PSN", Area::product, false}, {"AT", Area::product, false},
-    {"FII", Area::product, false}, {"CPI", Area::product, true},
+    {"CPN", "Chassis Part Number:", Area::chassis, false},
+    {"CSN", "Chassis Serial Number:", Area::chassis, false},
+    {"CCI", "Custom Chassis Info:", Area::chassis, true},
+    {nullptr, "MFG Date Time:", Area::board, false},
+    {"BM", "Board manufacturer:", Area::board, false},
+    {"BPN", "Board Product Name:", Area::board, false},
+    {"BSN", "Board Serial Number:", Area::board, false},
+    {"BAN", "Board Part Number:", Area::board, false},
+    {"FFI", "FRU File IDS:", Area::board, false},
+    {"CM", "Custom MFG:", Area::board, true},
+    {"MN", "Manufacturer Name:", Area::product, false},
+    {"PN", "Product Name:", Area::product, false},
+    {"PPN", "Product Part Model Number:", Area::product, false},
+    {"PV", "Product Version:", Area::product, false},
+    {"PSN", "Product Serial Number:", Area::product, false},
+    {"AT", "Asset Tag:", Area::product, false},
+    {"FII", "FRU File ID:", Area::product, false},
+    {"CPI", "Custom Product Info:", Area::product, true},
 };
 static_assert(sizeof kFields / sizeof kFields[0] == kFieldCount,
               "one entry per field");
-
-// Labels are both the line prefix of fru.txt and what its parser searches for.
-extern const char fruname[kFieldCount][kLabelSlot];
 
 // An info area as the FRU storage definition lays it out: version and length
 // bytes, the fixed bytes behind them, then its type/length fields.

@@ -8,9 +8,26 @@
 
 #include <cstdio>
 
-#include "runstate.h"
-
 namespace korrel {
+
+// The fixed names in the working directory.
+constexpr const char *kTextFile = "fru.txt";
+constexpr const char *kScriptFile = "fru.sh";
+constexpr const char *kOutputFile = "out.txt";
+
+// A scratch file as korrel created it, so that a file swapped in under its
+// name later is noticed.
+struct FileId {
+    dev_t dev;
+    ino_t ino;
+};
+
+// korrel's three scratch files, as created.
+struct ScratchFiles {
+    FileId text;
+    FileId script;
+    FileId output;
+};
 
 // Scratch files are private whatever the umask: another user who could
 // write fru.txt or fru.sh in place, under the same inode, would pass every

@@ -49,18 +49,17 @@ int DTstr2byte(const char *text, uint8_t *out)
     return 0;
 }
 
-int doChecksum(const uint8_t *bytes, int last)
+int byteSum(const uint8_t *bytes, int count)
 {
     int sum = 0;
-    for (int i = 0; i <= last; ++i)
+    for (int i = 0; i < count; ++i)
         sum += bytes[i];
     return sum;
 }
 
-// 1..256; stored into a byte, 256 becomes the zero checksum 0.
-int doCRC(int sum)
+uint8_t checksumByte(int sum)
 {
-    return 0x100 - (sum & 0xFF);
+    return static_cast<uint8_t>(0x100 - (sum & 0xFF));
 }
 
 bool isHexPair(const char *text)

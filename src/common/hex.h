@@ -12,8 +12,13 @@ constexpr int kHexTextSize = 3;  // two digits and a NUL
 int byte2str(int value, char *out);
 int str2byte(const char *text, uint8_t *out);
 int DTstr2byte(const char *text, uint8_t *out);
-int doChecksum(const uint8_t *bytes, int last);
-int doCRC(int sum);
+
+// The sum of count bytes, not reduced.
+int byteSum(const uint8_t *bytes, int count);
+
+// The byte that makes a region whose other bytes sum to sum add up to zero
+// modulo 256.
+uint8_t checksumByte(int sum);
 
 // True when text starts with two hex digits of either case.
 bool isHexPair(const char *text);

@@ -2,7 +2,7 @@
 // the edit command taken from the command line.
 #pragma once
 
-#include "runstate.h"
+#include "record.h"
 
 namespace korrel {
 
@@ -16,7 +16,7 @@ bool takeRunLock();
 
 // Applies the one edit the command line asks for.  Returns false after
 // printing its message when the run must end.
-bool applyUserCommand(RunState &st, int argc, const char *const *argv);
+bool applyUserCommand(FruValues &values, int argc, const char *const *argv);
 
 void printUsage();
 

@@ -11,15 +11,14 @@ namespace {
 constexpr const char *kOnlyBsn = "ONLY_BSN";
 
 // What the command line gives is text, whatever type the field had.
-void setText(RunState &st, int field, const char *value)
+void setText(FruValues &values, int field, const char *value)
 {
-    std::memset(st.fruvalue[field], 0, kValueSlot);
-    std::strcpy(st.fruvalue[field], value);
-    st.keep.type[lengthIndex(field)] = kText;
-    st.keep.keepRaw[lengthIndex(field)] = false;
+    std::memset(values.text[field], 0, kValueSlot);
+    std::strcpy(values.text[field], value);
+    values.form[lengthIndex(field)] = FieldForm{kText, false, 0, 0};
 }
 
-bool setField(RunState &st, const char *key, const char *value)
+bool setField(FruValues &values, const char *key, const char *value)
 {
     putLine(msg::kRunCommand);
     // The length is tested before the key, so a long value with a bad key
@@ -34,22 +33,20 @@ bool setField(RunState &st, const char *key, const char *value)
         printUsage();
         return false;
     }
-    setText(st, field, value);
+    setText(values, field, value);
     putDone();
     return true;
 }
 
-// Keeps the board serial number and the date; every other field, custom
-// fields behind the first included, is emptied and the encoder stores a
-// fixed manufacturing date.
-void keepOnlyBoardSerial(RunState &st)
+// Keeps the board serial number and the date; every other field is
+// emptied, and the encoder drops the custom fields behind the first and
+// stores a fixed manufacturing date.
+void keepOnlyBoardSerial(FruValues &values)
 {
     for (int f = 0; f < kFieldCount; ++f)
         if (f != kDateField && f != kBoardSerialField)
-            setText(st, f, "");
-    for (int &bytes : st.keep.moreCustomBytes)
-        bytes = 0;
-    g_only_BSN = 1;
+            setText(values, f, "");
+    values.onlyBsn = true;
 }
 
 }  // namespace
@@ -58,28 +55,28 @@ void printUsage()
 {
     putLine(msg::kUsage);
     putLine(msg::kOptions);
-    char line[kLabelSlot + 8];
-    for (int f = 0; f < kFieldCount; ++f) {
-        if (kFields[f].key == nullptr)
+    char line[64];
+    for (const FieldDef &field : kFields) {
+        if (field.key == nullptr)
             continue;
         // The label without its colon, behind the key padded to three.
-        int n = std::snprintf(line, sizeof line, "%-3s : %.*s", kFields[f].key,
-                              static_cast<int>(std::strlen(fruname[f])) - 1, fruname[f]);
+        int n = std::snprintf(line, sizeof line, "%-3s : %.*s", field.key,
+                              static_cast<int>(std::strlen(field.label)) - 1, field.label);
         if (n > 0 && n < static_cast<int>(sizeof line))
             putLine(line);
     }
 }
 
-bool applyUserCommand(RunState &st, int argc, const char *const *argv)
+bool applyUserCommand(FruValues &values, int argc, const char *const *argv)
 {
     putText(msg::kModifyFru);
     putFormat(msg::kGot, argc > 1 ? argv[1] : "(null)");
     switch (argc - 1) {
     case 2:
-        return setField(st, argv[1], argv[2]);
+        return setField(values, argv[1], argv[2]);
     case 1:
         if (std::strcmp(argv[1], kOnlyBsn) == 0) {
-            keepOnlyBoardSerial(st);
+            keepOnlyBoardSerial(values);
             return true;
         }
         putLine(msg::kWrongCommand);

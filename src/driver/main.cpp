@@ -1,8 +1,8 @@
 // korrel: edits the FRU record of the BMC's FRU device 0.  One run reads the
 // whole record, applies one edit, and writes the whole record back.
 #include "driver.h"
-#include "files.h"
 #include "read.h"
+#include "runstate.h"
 #include "textfile.h"
 #include "write.h"
 
@@ -11,20 +11,21 @@ using namespace korrel;
 int main(int argc, char **argv)
 {
     static RunState st;  // zeroed, and owned here for the whole run
+    st.device = kFruDevice;
 
     printBanner();
     if (!workDirIsSafe() ||
         !takeRunLock() ||
-        !readFruFromBmc(st) ||
-        !applyUserCommand(st, argc, argv) ||
-        !writeFruText(st))
+        !readFruFromBmc(st.device, st.record, st.values) ||
+        !applyUserCommand(st.values, argc, argv) ||
+        !writeFruText(st.values, st.files.text))
         return 1;
-    startFruImage(st);
-    if (!parseFruText(st) ||
-        !buildFruImage(st) ||
-        !deviceHoldsImage(st) ||
-        !writeFruScript(st) ||
-        !runFruScript(st))
+    startFruImage(st.values, st.image);
+    if (!parseFruText(st.values, st.files.text) ||
+        !buildFruImage(st.record, st.values, st.image) ||
+        !deviceHoldsImage(st.device, st.record, st.image) ||
+        !writeFruScript(st.device, st.image, st.values.onlyBsn, st.files.script) ||
+        !runFruScript(st.device, st.record, st.image, st.files))
         return 1;
     return 0;
 }

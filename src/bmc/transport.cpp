@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "read.h"
+#include "bmc.h"
 
 namespace korrel {
 
@@ -12,16 +12,14 @@ constexpr long kRetryPauseNs = 30L * 1000 * 1000;  // 30 ms
 
 }  // namespace
 
-bool runReadCommand(const char *command, char *response, int size)
+bool runIpmitool(const char *command, char *line, int size)
 {
     FILE *pipe = popen(command, "r");
     if (pipe == nullptr)
         return false;
     // Only the first line matters; the rest of the output is read by no one.
-    if (std::fgets(response, size, pipe) == nullptr)
-        response[0] = '\0';
-    // ipmitool exits non-zero when the BMC refused the request, whatever it
-    // printed before.
+    if (std::fgets(line, size, pipe) == nullptr)
+        line[0] = '\0';
     return pclose(pipe) == 0;
 }
 

@@ -1,8 +1,6 @@
-#include "runstate.h"
+#include "record.h"
 
 namespace korrel {
-
-int g_only_BSN = 0;
 
 int &offsetOf(FruLayout &layout, Region region)
 {
@@ -16,19 +14,20 @@ int offsetOf(const FruLayout &layout, Region region)
     return offsetOf(const_cast<FruLayout &>(layout), region);
 }
 
-void resetKeep(FruKeep &keep)
+void resetRecord(FruRecord &record, FruValues &values)
 {
-    keep = FruKeep{};
-    keep.deviceSize = -1;
+    record = FruRecord{};
+    values = FruValues{};
+    record.deviceSize = -1;
     constexpr Region kOwn[] = {Region::internalUse, Region::chassis, Region::board, Region::product};
     for (Region region : kOwn)
-        keep.order[keep.regions++] = region;
+        record.order[record.regions++] = region;
     for (int a = 0; a < 3; ++a) {
-        keep.areaCode[a] = kAreas[a].defaultCode;
-        keep.hadCustom[a] = true;
+        record.areaCode[a] = kAreas[a].defaultCode;
+        record.hadCustom[a] = true;
     }
-    for (uint8_t &type : keep.type)
-        type = kText;
+    for (FieldForm &form : values.form)
+        form.type = kText;
 }
 
 }  // namespace korrel

@@ -1,0 +1,67 @@
+// The one place where korrel talks to the BMC: every request text it sends
+// or writes into fru.sh is made here (network function, command, FRU device
+// ID and offset), run through ipmitool, retried while the BMC is busy, and
+// its answer checked.
+#pragma once
+
+#include <cstdint>
+
+#include "format.h"
+
+namespace korrel {
+
+constexpr int kRequestSize = 255;
+constexpr int kAnswerSize = 255;
+
+// One request as ipmitool's command line, ending in a newline.
+struct Request {
+    char text[kRequestSize];
+};
+
+// The Write FRU Data request of one block, as a line of fru.sh; false when
+// it does not fit.
+bool writeRequest(int device, int block, const uint8_t *bytes, Request &out);
+
+// A write answers with the count of bytes it stored.
+constexpr const char *kWrittenLine = " 08\n";
+
+// Reads one block of the device, retried until its answer is sound; false
+// when it never was.
+bool readBlock(int device, int block, uint8_t *bytes);
+
+// Writes one block, retried until the BMC confirms all eight bytes.
+bool writeBlock(int device, int block, const uint8_t *bytes);
+
+// What a device says of its size: its size in bytes, that it is addressed
+// in words, or nothing sound (the request failed, or its answer is not
+// exactly three hex pairs).
+enum class SizeAnswer { bytes, wordAccess, unsound };
+struct DeviceSize {
+    SizeAnswer answer;
+    int bytes;
+};
+
+// Get FRU Inventory Area Info, asked until its answer is sound.
+DeviceSize askDeviceSize(int device);
+
+// The first line of a Get FRU Inventory Area Info answer.
+DeviceSize parseSizeAnswer(const char *line);
+
+// True when a read answer carries the count 08 and eight hex data bytes.
+bool responseIsSound(const char *response);
+
+// Runs one request through the shell and leaves the first line it prints
+// in line (cleared by the caller).  False when it cannot be started or does
+// not exit with status 0: ipmitool exits non-zero when the BMC refused the
+// request, whatever it printed before.  In a file of its own, linked into
+// the program and not the library, so that fuzzers and tests can link
+// another in its place.
+bool runIpmitool(const char *command, char *line, int size);
+
+// Pauses before a request is sent again: a BMC still committing a write to
+// its EEPROM answers "FRU device busy" (completion code 81h), and the
+// requester is to retry after about 30 ms.  It lives with runIpmitool, which
+// a test build replaces, so that a test need not wait.
+void pauseBeforeRetry();
+
+}  // namespace korrel

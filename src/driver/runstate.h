@@ -1,0 +1,23 @@
+// The state of one run, owned by main for the life of the process and
+// handed to each phase in the parts it works on; no phase keeps state of
+// its own.
+#pragma once
+
+#include "files.h"
+#include "record.h"
+
+namespace korrel {
+
+// The only FRU device korrel edits: the record the server identifies
+// itself by.
+constexpr int kFruDevice = 0;
+
+struct RunState {
+    int device;         // the FRU device every request addresses
+    FruRecord record;   // the record as read
+    FruValues values;   // its fields, as read and edited
+    FruImage image;     // the new record
+    ScratchFiles files;
+};
+
+}  // namespace korrel

@@ -1,0 +1,157 @@
+// The commit: fru.sh is run, its output tells which blocks the BMC took,
+// korrel sends the rest itself, and when the BMC keeps refusing, puts the
+// old record back, so that a failed write does not leave a new header over
+// half-written areas.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "bmc.h"
+#include "console.h"
+#include "write.h"
+
+namespace korrel {
+
+namespace {
+
+constexpr const char *kEchoLine = "==== FRU =====\n";
+
+// The script runs with -e so that it stops at the first write the BMC
+// refuses: the blocks behind it are never sent.
+constexpr const char *kRunScript = "/bin/sh -e ./fru.sh >> out.txt";
+
+// What the script's output shows: the blocks confirmed from block 0 on,
+// and the last block it may have touched.
+struct ScriptOutcome {
+    int confirmed;
+    int lastTouched;
+};
+
+// The script's output is the echo line and one answer line per write it
+// sent; a write the BMC refuses prints nothing there and stops the script.
+// Only the leading run of full counts is trusted as written; from the
+// answers in all, the last block the script may have touched follows.
+ScriptOutcome scriptOutcome(const FruImage &image, const FileId &output)
+{
+    const int last = image.lastBlock;
+    ScriptOutcome seen = {0, last};  // any block may have been sent
+    FILE *out = openOwnFile(kOutputFile, output);
+    if (out == nullptr)
+        return seen;
+    char line[64];
+    int answers = -1;  // -1 until the echo line is seen
+    while (std::fgets(line, sizeof line, out) != nullptr) {
+        if (answers < 0 && std::strcmp(line, kEchoLine) != 0)
+            break;
+        if (answers >= 0 && seen.confirmed == answers && std::strcmp(line, kWrittenLine) == 0)
+            ++seen.confirmed;
+        ++answers;
+    }
+    std::fclose(out);
+    // Output korrel cannot map onto blocks proves nothing.
+    if (answers < 0 || answers > last + 1)
+        return ScriptOutcome{0, last};
+    seen.lastTouched = answers < last ? answers : last;
+    return seen;
+}
+
+// Only the script's own outcome is examined; the others show in the files.
+void run(const char *command)
+{
+    int status = std::system(command);
+    (void)status;
+}
+
+// Before each use of a scratch file by name: is it still korrel's own?
+bool stillOwn(const char *name, const FileId &id)
+{
+    if (isOwnFile(name, id))
+        return true;
+    putFormat(msg::kOutputFile, name);
+    return false;
+}
+
+// out.txt is made by korrel, not by the shell's redirection, so that the
+// script's output cannot be sent through a link planted under its name.
+bool createOutput(FileId &id)
+{
+    FILE *out = createFile(kOutputFile, id, kPrivateFile);
+    if (out != nullptr && finishFile(out))
+        return true;
+    putFormat(msg::kOutputFile, kOutputFile);
+    return false;
+}
+
+// Sends the image's blocks from the given one to its last, as fru.sh would
+// have.  Returns the first block the BMC kept refusing, or one past the
+// image's last when every write was confirmed.
+int finishWrites(int device, const FruImage &image, int from)
+{
+    for (int block = from; block <= image.lastBlock; ++block)
+        if (!writeBlock(device, block, image.bytes + block * kBlockSize))
+            return block;
+    return image.lastBlock + 1;
+}
+
+bool blockHolds(int device, const uint8_t *bytes, int block)
+{
+    uint8_t read[kBlockSize];
+    return readBlock(device, block, read) && std::memcmp(read, bytes, kBlockSize) == 0;
+}
+
+// Puts the old record back over blocks 0 to last, as far as it reaches,
+// and reads each back; true when every one holds the old bytes again.
+// Blocks the old record did not reach held bytes korrel never read; they
+// are left as they are, outside the old header's areas.  A block whose new
+// bytes are the old ones needs no write, and a write refused may have
+// changed nothing: the read-back decides.
+bool restoreOldRecord(int device, const FruRecord &record, const FruImage &image, int last)
+{
+    for (int block = 0; block <= last && block < record.blocks; ++block) {
+        const uint8_t *old = record.bytes + block * kBlockSize;
+        if (std::memcmp(old, image.bytes + block * kBlockSize, kBlockSize) != 0)
+            writeBlock(device, block, old);
+        if (!blockHolds(device, old, block))
+            return false;
+    }
+    return true;
+}
+
+void closingBanner()
+{
+    putText(msg::kDeleteFiles);
+    run("rm -rf fru.txt");
+    run("rm -rf out.txt");
+    putLine(msg::kRule);
+    putLine(msg::kCompleted);
+    putLine(msg::kRule);
+}
+
+}  // namespace
+
+bool runFruScript(int device, const FruRecord &record, const FruImage &image, ScratchFiles &files)
+{
+    putFormat(msg::kExecute, kScriptFile);
+    if (!createOutput(files.output) || !stillOwn(kScriptFile, files.script))
+        return false;
+    run("chmod 755 fru.sh");
+    if (!stillOwn(kScriptFile, files.script) || !stillOwn(kOutputFile, files.output))
+        return false;
+    // Only out.txt tells which blocks are written, whatever the status.
+    run(kRunScript);
+    ScriptOutcome outcome = scriptOutcome(image, files.output);
+    int refused = finishWrites(device, image, outcome.confirmed);
+    if (refused <= image.lastBlock) {
+        // fru.sh, fru.txt and out.txt stay for the diagnosis.
+        putLine(msg::kWriteFailed);
+        int touched = refused > outcome.lastTouched ? refused : outcome.lastTouched;
+        bool restored = restoreOldRecord(device, record, image, touched);
+        putLine(restored ? msg::kOldRestored : msg::kPartOldPartNew);
+        return false;
+    }
+    putDone();
+    closingBanner();
+    return true;
+}
+
+}  // namespace korrel
