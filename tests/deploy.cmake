@@ -3,7 +3,7 @@
 add_test(NAME package
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/package_test.sh ${CMAKE_CPACK_COMMAND}
           ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} $<TARGET_FILE_DIR:fru_sim>
-          ${PROJECT_SOURCE_DIR})
+          ${PROJECT_SOURCE_DIR}/sim/sample-fru.bin)
 set_tests_properties(package PROPERTIES LABELS package TIMEOUT 600)
 
 add_test(NAME fleet
