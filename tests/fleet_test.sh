@@ -28,7 +28,7 @@ runs='
 check       yes   -         0       PPPPPPPP   +Board_Serial:_SN-h8     --check --diff
 first       -     -         0       CCCCCCCC   -
 second      -     -         0       OOOOOOOO   -
-onlybsn     -     -         0       EEEEEEEE   +Board_Mfg_Date:_Fri_Mar__1_01:00:00_2019_UTC -e korrel_key=ONLY_BSN --check --diff
+onlybsn     -     -         0       EEEEEEEE   +Board_Mfg_Date:_Fri_Mar__1_01:00:00_2019_UTC -e korrel_key=ONLY_BSN --check --diff -e korrel_serial=8
 refused     yes   fault:h3  2       CCRUUUUU   -
 widened     yes   fault:h3  2       CCRCCCCC   -                        -e korrel_max_fail_percentage=50
 long        -     long:h5   2       NNNNNNNN   at_most_63_bytes
@@ -37,7 +37,7 @@ unmade      -     -         2       NNNNNNNN   cannot_be_made           -e korre
 typed       -     -         2       NNNNNNNN   as_the_float_12000.0     -e {"korrel_value":12E3}
 shared      yes   shared:h1 2       SUUUUUUU   -
 blank       yes   blank:h1  2       HUUUUUUU   -
-nocopy      yes   key       0       BBBBBBBB   -                        -e korrel_backup=false'
+nocopy      yes   key       0       BBBBBBBB   -                        -e korrel_backup=false -e korrel_serial=8'
 
 line() {  # OUTCOME HOST: the start of the host's summary line
     case $1 in
