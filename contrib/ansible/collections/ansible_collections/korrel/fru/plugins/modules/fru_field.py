@@ -272,8 +272,8 @@ def plan_only_bsn(fields):
            else 'every field but the board serial number is empty')
     msg += "; %s '%s' -> '%s'" % (DATE_LABEL, date, new_date) if redated else ''
     msg += "; %s '%s' kept" % (label, fields.get(label, ''))
-    before = ''.join('%s: %s\n' % lv for lv in emptied.items())
-    diff = {'before': before + ('%s: %s\n' % (DATE_LABEL, date) if date is not None else ''),
+    old_lines = ''.join('%s: %s\n' % lv for lv in emptied.items())
+    diff = {'before': old_lines + ('%s: %s\n' % (DATE_LABEL, date) if date is not None else ''),
             'after': ''.join('%s: \n' % l for l in emptied) + '%s: %s\n' % (DATE_LABEL, new_date)}
     kept = fields.get(label, '')
     return bool(emptied) or redated, dict(label=label, before=kept, after=kept, emptied=emptied, msg=msg), diff
