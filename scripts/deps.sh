@@ -2,13 +2,13 @@
 # Installs the Debian packages korrel's build, demo and tests need, when any
 # is missing.  `deps.sh build` for building and the demo, `deps.sh test` for
 # every test (the real BMC stack and the decoders, the Debian package with
-# lintian and hardening-check, the Ansible playbook with ansible-lint and the
-# manual page check included).
+# lintian and hardening-check, the RPM with rpm and rpmlint, the Ansible
+# playbook with ansible-lint and the manual page check included).
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev)
 if [ "${1-build}" = test ]; then
     packages+=(ipmitool openipmi freeipmi-tools groff-base clang libclang-rt-dev gdb
-               dpkg-dev file lintian devscripts ansible-core ansible-lint mandoc)
+               dpkg-dev file lintian devscripts rpm rpmlint ansible-core ansible-lint mandoc)
 fi
 missing=()
 for p in "${packages[@]}"; do

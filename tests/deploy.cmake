@@ -1,5 +1,5 @@
-# Deployment: the Debian package, and the Ansible playbook run on a fleet of
-# local hosts with stand-in BMCs and one ipmi_sim behind the real ipmitool.
+# Deployment: the Debian package and the RPM, and the Ansible playbook run
+# on a fleet of local hosts with stand-in BMCs.
 add_test(NAME package
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/package_test.sh ${CMAKE_CPACK_COMMAND}
           ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} $<TARGET_FILE_DIR:fru_sim>

@@ -65,8 +65,10 @@ same "the README's example output" \
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 completion=$datadir/bash-completion/completions/korrel
-installed=$(printf '%s\n' "$sbindir/korrel" "$mandir/man8/korrel.8.gz" "$completion" \
-    "$docdir/copyright" "$docdir/changelog.gz"; cd "$src/contrib/ansible" && find . -type f ! -name '*.pyc' -printf "$docdir/examples/%P\n")
+# The examples are the playbook's files in the source tree, not whatever a run left beside them.
+installed=$(printf '%s\n' "$sbindir/korrel" "$mandir/man8/korrel.8.gz" "$completion" "$docdir/copyright" \
+    "$docdir/changelog.gz"; cd "$src/contrib/ansible" && { git ls-files 2>/dev/null || find . -type f -printf '%P\n'; } |
+    sed "s|^|$docdir/examples/|")
 same "files installed" "$(sort <<<"$installed")" "$(cd "$prefix" && find . -type f | cut -c3- | sort)"
 zcat "$prefix/$mandir/man8/korrel.8.gz" | cmp -s - "$page" || fail "the installed page is not doc/korrel.8"
 same "what the installed completion offers against the keys" "$keys" "$(offered "$prefix/$completion")"

@@ -17,25 +17,34 @@ old=$(fields "$sample" | sed -n 's/^ *FRU Board Serial Number: //p')
 refuse=2-
 # Batches [1, 25%] of the eight hosts: h1 | h2 h3 | h4 h5 | h6 h7 | h8.
 
-# Host outcomes: C changed, P planned (check mode), O already set, R restored
-# after a refused write, H refused by korrel with nothing written (blank
-# device), S refused for a host directory others may write to, U not run as
-# the run stopped, N no host touched.
+# Host outcomes: C changed, B changed with no copy saved, P planned (check
+# mode), E planned by ONLY_BSN, O already set, R restored after a refused
+# write, H refused by korrel with nothing written (blank device), S refused
+# for a host directory others may write to, U not run as the run stopped, N
+# no host touched. The special "key" runs the playbook with the module's
+# option under its old name.
 # run       fresh special   status  outcomes   output holds             arguments
 runs='
 check       yes   -         0       PPPPPPPP   +Board_Serial:_SN-h8     --check --diff
 first       -     -         0       CCCCCCCC   -
 second      -     -         0       OOOOOOOO   -
+onlybsn     -     -         0       EEEEEEEE   +Board_Mfg_Date:_Fri_Mar__1_01:00:00_2019_UTC -e korrel_key=ONLY_BSN --check --diff -e korrel_serial=8
 refused     yes   fault:h3  2       CCRUUUUU   -
 widened     yes   fault:h3  2       CCRCCCCC   -                        -e korrel_max_fail_percentage=50
 long        -     long:h5   2       NNNNNNNN   at_most_63_bytes
+relative    -     -         2       NNNNNNNN   must_be_an_absolute_path -e korrel_backup_dir=fru-backup
+unmade      -     -         2       NNNNNNNN   cannot_be_made           -e korrel_backup_dir=/dev/null/fru-backup
+typed       -     -         2       NNNNNNNN   as_the_float_12000.0     -e {"korrel_value":12E3}
 shared      yes   shared:h1 2       SUUUUUUU   -
-blank       yes   blank:h1  2       HUUUUUUU   -'
+blank       yes   blank:h1  2       HUUUUUUU   -
+nocopy      yes   key       0       BBBBBBBB   -                        -e korrel_backup=false -e korrel_serial=8'
 
 line() {  # OUTCOME HOST: the start of the host's summary line
     case $1 in
         C) echo "\"changed $2 BSN: '$old' -> 'SN-$2'; saved as $out/$2-" ;;
+        B) echo "\"changed $2 BSN: '$old' -> 'SN-$2'\"" ;;
         P) echo "\"would change $2 BSN: '$old' -> 'SN-$2'\"" ;;
+        E) echo "\"would change $2 ONLY_BSN: empties Chassis Part Number" ;;
         O) echo "\"ok      $2 BSN: 'SN-$2' already\"" ;;
         R) echo "\"failed  $2: Error!!!Write FRU Failed.; restored from the saved copy $out/$2/korrel-saved." ;;
         U) echo "\"not run $2: the run stopped before its batch\"" ;;
@@ -55,16 +64,21 @@ while read -r run fresh special status outcomes expect args; do
         printf '    %s: {korrel_value: "%s", korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s"%s}}\n' \
             "$h" "$value" "$out/$h" "$build/sim:$build:$PATH" "$work/$h.bin" "$work/$h.log" "$extra" >>"$out/hosts.yml"
     done
+    play=$src/contrib/ansible/korrel.yml
+    if [ "$special" = key ]; then
+        sed 's/^\( *\)field:/\1key:/' "$play" >"$out/korrel.yml" && play=$out/korrel.yml
+        ln -s "$src/contrib/ansible/collections" "$out" && grep -q '^ *key: ' "$play" || fail "$run: no playbook with key:"
+    fi
     # shellcheck disable=SC2086 # the arguments are words
-    HOME=$work ANSIBLE_NOCOLOR=1 ansible-playbook -i "$out/hosts.yml" -f 8 -e korrel_key=BSN \
-        -e korrel_backup_dir="$out" $args "$src/contrib/ansible/korrel.yml" >"$out/play.log" 2>&1; got=$?
+    HOME=$work ANSIBLE_NOCOLOR=1 TZ=UTC ansible-playbook -i "$out/hosts.yml" -f 8 -e korrel_key=BSN \
+        -e korrel_backup_dir="$out" $args "$play" >"$out/play.log" 2>&1; got=$?
     [ "$got" = "$status" ] || fail "$run: ansible-playbook exited with $got, not $status"
-    [ "$(grep -c ' changed=[1-9]' "$out/play.log")" = "$(tr -cd CP <<<"$outcomes" | wc -c)" ] || fail "$run: hosts changed in the recap"
+    [ "$(grep -c ' changed=[1-9]' "$out/play.log")" = "$(tr -cd CBPE <<<"$outcomes" | wc -c)" ] || fail "$run: hosts changed in the recap"
     [ "$expect" = - ] || grep -qF -- "${expect//_/ }" "$out/play.log" || fail "$run: the output lacks: ${expect//_/ }"
     for ((i = 0; i < ${#outcomes}; i++)); do
         h=h$((i + 1)) o=${outcomes:i:1} want=$(line "$o" "$h") left=$(cd "$out/$h" && find . -type f | sed 's/saved\.[^/]*/saved/')
         [ -z "$want" ] || grep -qF -- "$want" "$out/play.log" || fail "$run: the summary lacks: $want"
-        if [ "$o" = C ]; then
+        if [ "$o" = C ] || [ "$o" = B ]; then
             diff <(fields "$out/$h.before" | sed "s/\(Board Serial Number: \).*/\1SN-$h/") <(fields "$work/$h.bin") >/dev/null ||
                 fail "$run: $h: the record is not the old one with the new serial number"
         else
@@ -73,7 +87,7 @@ while read -r run fresh special status outcomes expect args; do
         case $o in C | R | H) cmp -s "$out/$h.before" "$out/$h"-*.bin || fail "$run: $h: the fetched copy is not the record as it was"
                           [ "$left" = ./korrel-saved/fru0.bin ] || fail "$run: $h: left on the host: $left" ;;
                    *) [ -z "$left" ] || fail "$run: $h: left on the host: $left" ;;&
-                   P | O | S) [ -s "$work/$h.log" ] && ! grep -qvx -- '-v fru print 0' "$work/$h.log" || fail "$run: $h: more than fru print" ;;
+                   P | E | O | S) [ -s "$work/$h.log" ] && ! grep -qvx -- '-v fru print 0' "$work/$h.log" || fail "$run: $h: more than fru print" ;;
                    U | N) [ ! -s "$work/$h.log" ] || fail "$run: $h: the BMC was asked: $(head -1 "$work/$h.log")" ;;
         esac
     done

@@ -1,4 +1,4 @@
-#!/usr/bin/python
+#!/usr/bin/python3
 # -*- coding: utf-8 -*-
 # Copyright (c) 2026 the korrel developers
 # BSD-2-Clause (see LICENSE)
@@ -13,27 +13,44 @@ short_description: Set one field of the local BMC's FRU record with korrel
 version_added: 1.0.0
 description:
   - Sets one field of the IPMI FRU inventory record that the local BMC keeps
-    as FRU device 0 by running korrel(8) on the host, or with I(key=ONLY_BSN)
+    as FRU device 0 by running korrel(8) on the host, or with I(field=ONLY_BSN)
     empties every field but the board serial number.
   - Reads the fields first with C(ipmitool -v fru print 0), which only reads.
     When the field already holds the value (for C(ONLY_BSN), when every other
-    field is empty) nothing is saved or written and the task is not changed.
-  - Before korrel runs, saves the whole device with C(ipmitool fru read 0) in
-    a new private directory and returns the copy's path as I(backup_file).
+    field is empty and the manufacturing date is korrel's) nothing is saved
+    or written and the task is not changed.
+  - Unless I(backup=false), saves the whole device with C(ipmitool fru read 0)
+    in a new private directory before korrel runs and returns the copy's path
+    as I(backup_file).
   - After a write the BMC keeps refusing, korrel itself writes the old
     record back. When korrel fails and the device still does not match the
-    copy, the module writes the copy back with C(ipmitool fru write 0) and
-    reads the device again to compare. The task fails either way; its message says whether the record
-    was restored or is part old, part new.
+    saved copy, the module writes the copy back with C(ipmitool fru write 0)
+    and reads the device again to compare. The task fails either way; its
+    message says whether the record was restored or is part old, part new.
+    Without a copy the message repeats what korrel says of the record.
   - korrel runs in a new private directory, the value passed to it as one
     argument, never through a shell. korrel and ipmitool are the first found
     on C(PATH).
 options:
-  key:
+  field:
     description:
-      - The korrel key of the field to set, or C(ONLY_BSN).
+      - The field to set, by its korrel key, or C(ONLY_BSN) to empty every
+        field but the board serial number (custom fields too) and store the
+        manufacturing date C(Fri Mar 1 01:00:00 2019 UTC).
+      - "Chassis area: C(CPN) Chassis Part Number, C(CSN) Chassis Serial
+        Number, C(CCI) Custom Chassis Info."
+      - "Board area: C(BM) Board Manufacturer, C(BPN) Board Product Name,
+        C(BSN) Board Serial Number, C(BAN) Board Part Number, C(FFI) Board
+        FRU File ID, C(CM) Custom Board (MFG) Info."
+      - "Product area: C(MN) Manufacturer Name, C(PN) Product Name, C(PPN)
+        Product Part/Model Number, C(PV) Product Version, C(PSN) Product
+        Serial Number, C(AT) Asset Tag, C(FII) Product FRU File ID, C(CPI)
+        Custom Product Info."
+      - I(key) is an alias, for playbooks written for version 1.0.0; it has
+        nothing to do with the BMC key of the C(ipmi_*) modules.
     type: str
     required: true
+    aliases: [key]
     choices: [CPN, CSN, CCI, BM, BPN, BSN, BAN, FFI, CM, MN, PN, PPN, PV, PSN, AT, FII, CPI, ONLY_BSN]
   value:
     description:
@@ -45,6 +62,13 @@ options:
       - Let an empty I(value) empty the field; otherwise an empty value is refused.
     type: bool
     default: false
+  backup:
+    description:
+      - Save the whole device on the host before korrel runs, to compare
+        and write back after a failed write and to fetch.
+    type: bool
+    default: true
+    version_added: 1.1.0
   tmpdir:
     description:
       - Directory in which the private directories for the saved copy and
@@ -70,8 +94,11 @@ notes:
     its value, as C(ipmitool fru print 0) shows it.
 seealso:
   - name: korrel(8)
-    description: The manual page of korrel.
-    link: https://example.invalid/korrel
+    description: The manual page of korrel, C(man korrel), as korrel's packages install it.
+    link: file:///usr/share/man/man8/korrel.8.gz
+  - name: The korrel.fru collection
+    description: Its README, as korrel's packages install it.
+    link: file:///usr/share/doc/korrel/examples/collections/ansible_collections/korrel/fru/README.md
 author:
   - the korrel developers
 '''
@@ -79,21 +106,22 @@ author:
 EXAMPLES = r'''
 - name: Set the board serial number
   korrel.fru.fru_field:
-    key: BSN
+    field: BSN
     value: SN-2026-0017
   become: true
 
 - name: Show what would be emptied, changing nothing
   korrel.fru.fru_field:
-    key: ONLY_BSN
+    field: ONLY_BSN
   check_mode: true
   diff: true
   register: plan
 
-- name: Empty the asset tag
+- name: Empty the asset tag, saving no copy
   korrel.fru.fru_field:
-    key: AT
+    field: AT
     allow_empty: true
+    backup: false
 '''
 
 RETURN = r'''
@@ -119,17 +147,17 @@ emptied:
   sample: {"Board Mfg": "ACME", "Product Name": "S2600"}
 backup_file:
   description: The copy of the whole device saved on the host before korrel ran.
-  returned: when korrel ran
+  returned: when korrel ran with I(backup)
   type: str
   sample: /tmp/korrel-saved.x1y2z3ab/fru0.bin
 saved_at:
   description: When the copy was saved, UTC, for naming copies by host and time.
-  returned: when korrel ran
+  returned: when korrel ran with I(backup)
   type: str
   sample: 20261207T002801Z
 restored:
   description: Whether the saved copy was written back after korrel's write failed.
-  returned: when korrel failed
+  returned: when korrel failed with I(backup)
   type: bool
 msg:
   description: The change, in one line, or why the task failed.
@@ -157,8 +185,19 @@ LABELS = {
     'FII': 'Product FRU ID', 'CPI': 'Product Extra',
 }
 KEPT_BY_ONLY_BSN = 'Board Serial'
+DATE_LABEL = 'Board Mfg Date'
+ONLY_BSN_DATE = 1551402000  # the date ONLY_BSN stores, 2019-03-01 01:00 UTC, in seconds
+FRU_DEVICE = '0'  # the device korrel edits
 MAX_VALUE_BYTES = 63  # korrel refuses 64 and more
 PRINT_LINE = re.compile(r' (\S.*?) *: (.*)$')
+
+ARGUMENT_SPEC = dict(
+    field=dict(type='str', required=True, aliases=['key'], choices=sorted(LABELS) + ['ONLY_BSN']),
+    value=dict(type='str', default=''),
+    allow_empty=dict(type='bool', default=False),
+    backup=dict(type='bool', default=True),
+    tmpdir=dict(type='path'),
+)
 
 
 class Host(object):
@@ -174,8 +213,8 @@ class Host(object):
         return self.module.run_command(argv, cwd=cwd, expand_user_and_vars=False)
 
     def fields(self):
-        """The text fields by label; an empty field is not listed by ipmitool."""
-        rc, out, err = self.run([self.ipmitool, '-v', 'fru', 'print', '0'])
+        """The text fields and the date by label; ipmitool lists no empty field."""
+        rc, out, err = self.run([self.ipmitool, '-v', 'fru', 'print', FRU_DEVICE])
         if rc != 0:
             raise HostError('the record cannot be read: %s' % (err.strip() or out.strip() or 'fru print failed'))
         fields = {}
@@ -188,14 +227,14 @@ class Host(object):
     def read_device(self, path):
         """Copies the device into path; ipmitool reports a file it cannot
         write on stderr and still exits with 0, so the file is checked too."""
-        rc, out, err = self.run([self.ipmitool, 'fru', 'read', '0', path])
+        rc, out, err = self.run([self.ipmitool, 'fru', 'read', FRU_DEVICE, path])
         if rc != 0 or err.strip() or not os.path.isfile(path) or os.path.getsize(path) == 0:
             return err.strip() or out.strip() or 'fru read failed'
         return None
 
     def write_device(self, path):
         """Whether it worked shows in the device read back, not here."""
-        rc, out, err = self.run([self.ipmitool, 'fru', 'write', '0', path])
+        rc, out, err = self.run([self.ipmitool, 'fru', 'write', FRU_DEVICE, path])
         return (err.strip() or out.strip() or 'fru write failed with status %d' % rc) if rc != 0 else None
 
 
@@ -203,23 +242,41 @@ class HostError(Exception):
     pass
 
 
+def ipmitool_date(seconds):
+    """A time as ipmitool prints a FRU date: in the local time zone, with
+    the C locale's names whatever the locale."""
+    t = time.localtime(seconds)
+    return '%s %s %2d %s' % ('Mon Tue Wed Thu Fri Sat Sun'.split()[t.tm_wday],
+                             'Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec'.split()[t.tm_mon - 1],
+                             t.tm_mday, time.strftime('%H:%M:%S %Y %Z', t))
+
+
 def plan(params, fields):
     """What the task would change: (changed, result fields, diff)."""
-    key = params['key']
-    if key == 'ONLY_BSN':
-        label = KEPT_BY_ONLY_BSN
-        emptied = dict((l, fields[l]) for l in LABELS.values() if l != label and fields.get(l))
-        kept = "%s '%s' kept" % (label, fields.get(label, ''))
-        msg = ('empties ' + ', '.join("%s '%s'" % lv for lv in emptied.items()) + '; ' + kept
-               if emptied else 'every field but the board serial number is empty; ' + kept)
-        diff = {'before': ''.join('%s: %s\n' % lv for lv in emptied.items()),
-                'after': ''.join('%s: \n' % l for l in emptied)}
-        before = after = fields.get(label, '')
-        return bool(emptied), dict(label=label, before=before, after=after, emptied=emptied, msg=msg), diff
-    label, before, after = LABELS[key], fields.get(LABELS[key], ''), params['value']
+    if params['field'] == 'ONLY_BSN':
+        return plan_only_bsn(fields)
+    label = LABELS[params['field']]
+    before, after = fields.get(label, ''), params['value']
     msg = "'%s' -> '%s'" % (before, after) if before != after else "'%s' already" % before
     diff = {'before': '%s: %s\n' % (label, before), 'after': '%s: %s\n' % (label, after)}
     return before != after, dict(label=label, before=before, after=after, emptied={}, msg=msg), diff
+
+
+def plan_only_bsn(fields):
+    """ONLY_BSN empties every field but one and stores a fixed date; a date
+    ipmitool does not show is taken as set."""
+    label, date, new_date = KEPT_BY_ONLY_BSN, fields.get(DATE_LABEL), ipmitool_date(ONLY_BSN_DATE)
+    emptied = dict((l, fields[l]) for l in LABELS.values() if l != label and fields.get(l))
+    redated = date is not None and date != new_date
+    msg = ('empties ' + ', '.join("%s '%s'" % lv for lv in emptied.items()) if emptied
+           else 'every field but the board serial number is empty')
+    msg += "; %s '%s' -> '%s'" % (DATE_LABEL, date, new_date) if redated else ''
+    msg += "; %s '%s' kept" % (label, fields.get(label, ''))
+    old_lines = ''.join('%s: %s\n' % lv for lv in emptied.items())
+    diff = {'before': old_lines + ('%s: %s\n' % (DATE_LABEL, date) if date is not None else ''),
+            'after': ''.join('%s: \n' % l for l in emptied) + '%s: %s\n' % (DATE_LABEL, new_date)}
+    kept = fields.get(label, '')
+    return bool(emptied) or redated, dict(label=label, before=kept, after=kept, emptied=emptied, msg=msg), diff
 
 
 def korrel_error(out, err, rc):
@@ -229,22 +286,33 @@ def korrel_error(out, err, rc):
 
 
 def restore(host, saved, work, error):
-    """After a failed run: the record as saved, or put back from the copy."""
+    """After a failed run: the record as saved, or put back from the copy.
+    Returns (restored, part old, message)."""
     now = os.path.join(os.path.dirname(saved), 'now.bin')
     try:
         if host.read_device(now) is None and filecmp.cmp(now, saved, shallow=False):
-            return False, error + '; the record reads as it was before'
+            return False, False, error + '; the record reads as it was before'
         refused = host.write_device(saved)
         why = host.read_device(now)
         if why is None and filecmp.cmp(now, saved, shallow=False):
-            return True, error + '; restored from the saved copy %s' % saved
+            return True, False, error + '; restored from the saved copy %s' % saved
         why = refused or why or 'the device read back differs from the copy'
     finally:
         if os.path.exists(now):
             os.unlink(now)
-    return False, ('%s; THE RECORD IS PART OLD, PART NEW: writing back the saved copy failed (%s). '
-                   'Put it back with: ipmitool fru write 0 %s (korrel\'s fru.sh with the new record is in %s)'
-                   % (error, why, saved, work))
+    return False, True, ('%s; THE RECORD IS PART OLD, PART NEW: writing back the saved copy failed (%s). '
+                         'Put it back with: ipmitool fru write %s %s (korrel\'s fru.sh with the new record is in %s)'
+                         % (error, why, FRU_DEVICE, saved, work))
+
+
+def unsaved(out, work, error):
+    """After a failed run without a copy: what korrel says of the record."""
+    if 'part old, part new' in out:
+        return False, True, ('%s; THE RECORD IS PART OLD, PART NEW: korrel could not write the old record back, '
+                             'and no copy was saved (korrel\'s fru.sh with the new record is in %s)' % (error, work))
+    if 'old record was written back' in out:
+        return False, False, error + '; korrel wrote the old record back, it reads as it was before'
+    return False, False, error + '; no copy was saved to compare the record with'
 
 
 def check_private(path):
@@ -261,27 +329,35 @@ def check_private(path):
         path = os.path.dirname(path)
 
 
-def edit(module, host, result):
-    """Saves the device, runs korrel, and checks or restores the record."""
-    params = module.params
-    korrel = module.get_bin_path('korrel', required=False)
-    if not korrel:
-        raise HostError('korrel is not installed on the host')
-    check_private(params['tmpdir'] or tempfile.gettempdir())
-    saved_dir = tempfile.mkdtemp(prefix='korrel-saved.', dir=params['tmpdir'])
+def save(host, tmpdir, result):
+    """The whole device, copied into a new private directory."""
+    saved_dir = tempfile.mkdtemp(prefix='korrel-saved.', dir=tmpdir)
     saved = os.path.join(saved_dir, 'fru0.bin')
     why = host.read_device(saved)
     if why:
         shutil.rmtree(saved_dir, ignore_errors=True)
         raise HostError('the record was not saved, so not edited: %s' % why)
     result.update(backup_file=saved, saved_at=time.strftime('%Y%m%dT%H%M%SZ', time.gmtime()))
+    return saved
+
+
+def edit(module, host, result):
+    """Saves the device unless told not to, runs korrel, and checks or
+    restores the record."""
+    params = module.params
+    korrel = module.get_bin_path('korrel', required=False)
+    if not korrel:
+        raise HostError('korrel is not installed on the host')
+    check_private(params['tmpdir'] or tempfile.gettempdir())
+    saved = save(host, params['tmpdir'], result) if params['backup'] else None
     work = tempfile.mkdtemp(prefix='korrel-work.', dir=params['tmpdir'])
-    argv = [korrel, params['key']] + ([] if params['key'] == 'ONLY_BSN' else [params['value']])
+    argv = [korrel, params['field']] + ([] if params['field'] == 'ONLY_BSN' else [params['value']])
     rc, out, err = host.run(argv, cwd=work)
     if rc != 0:
-        result['restored'], result['msg'] = restore(host, saved, work, korrel_error(out, err, rc))
-        result['changed'] = result['restored'] or 'PART OLD' in result['msg']
-        if 'PART OLD' not in result['msg']:
+        error = korrel_error(out, err, rc)
+        restored, part_old, result['msg'] = restore(host, saved, work, error) if saved else unsaved(out, work, error)
+        result.update(restored=restored, changed=restored or part_old)
+        if not part_old:
             shutil.rmtree(work, ignore_errors=True)
         module.fail_json(**result)
     shutil.rmtree(work, ignore_errors=True)
@@ -289,15 +365,16 @@ def edit(module, host, result):
     fields = host.fields()
     now = fields.get(result['label'], '')
     left = [l for l in LABELS.values() if l != KEPT_BY_ONLY_BSN and fields.get(l)]
-    if now != result['after'] or (params['key'] == 'ONLY_BSN' and left):
-        result['msg'] = ("korrel succeeded, but %s reads back as '%s'%s, not as planned; the saved copy is %s"
-                         % (result['label'], now, ' and %s are not empty' % ', '.join(left) if left else '', saved))
+    if now != result['after'] or (params['field'] == 'ONLY_BSN' and left):
+        result['msg'] = ("korrel succeeded, but %s reads back as '%s'%s, not as planned; %s"
+                         % (result['label'], now, ' and %s are not empty' % ', '.join(left) if left else '',
+                            'the saved copy is %s' % saved if saved else 'no copy was saved'))
         module.fail_json(**result)
 
 
 def check_value(params):
     value = params['value']
-    if params['key'] == 'ONLY_BSN':
+    if params['field'] == 'ONLY_BSN':
         return None
     if '\n' in value:
         return 'the value holds a newline, which korrel cannot store'
@@ -309,15 +386,7 @@ def check_value(params):
 
 
 def main():
-    module = AnsibleModule(
-        argument_spec=dict(
-            key=dict(type='str', required=True, choices=sorted(LABELS) + ['ONLY_BSN']),
-            value=dict(type='str', default=''),
-            allow_empty=dict(type='bool', default=False),
-            tmpdir=dict(type='path'),
-        ),
-        supports_check_mode=True,
-    )
+    module = AnsibleModule(argument_spec=ARGUMENT_SPEC, supports_check_mode=True)
     why = check_value(module.params)
     if why:
         module.fail_json(msg=why, changed=False)
