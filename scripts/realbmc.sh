@@ -1,16 +1,21 @@
 #!/bin/bash
 # Runs OpenIPMI's ipmi_sim on the loopback interface as a real BMC whose FRU
-# device 0 is a plain file, so that korrel can be tested against the real
-# ipmitool and its answers compared with those of our own stand-in BMC.
+# device 0 (and, if asked, device 3) is a plain file, so that korrel can be
+# tested against the real ipmitool and its answers compared with those of
+# our own stand-in BMC.
 #
 #   realbmc.sh image HEXFILE OUT      hex text (# comments allowed) to binary
-#   realbmc.sh start DIR IMAGE [SIZE] copy IMAGE to DIR/fru.bin, cut or padded
+#   realbmc.sh start DIR IMAGE [SIZE [IMAGE3]]
+#                                     copy IMAGE to DIR/fru.bin, cut or padded
 #                                     to SIZE bytes, serve it as FRU device 0,
+#                                     and IMAGE3 likewise as DIR/fru3.bin and
+#                                     FRU device 3, the power supply "PSU1";
 #                                     write DIR/bin/ipmitool
 #   realbmc.sh badpass DIR            write DIR/badbin/ipmitool (wrong password)
 #   realbmc.sh stop DIR               stop the simulator (safe to repeat)
-#   realbmc.sh print DIR              ipmitool -v fru print 0 over the LAN
-#   realbmc.sh lanfru DIR             FreeIPMI's ipmi-fru over LAN 2.0
+#   realbmc.sh print DIR [ID]         ipmitool -v fru print ID (0) over the LAN
+#   realbmc.sh lanfru DIR [ID]        FreeIPMI's ipmi-fru over LAN 2.0 (of
+#                                     device ID: --device-id=ID)
 #   realbmc.sh frufile DIR            FreeIPMI's ipmi-fru on DIR/fru.bin
 #
 # Sourcing the file defines the realbmc_* functions; each runs in a subshell,
@@ -52,9 +57,15 @@ realbmc_image() (
     printf '%b' "$(printf '%s' "$hex" | sed 's/../\\x&/g')" >"$2"
 )
 
+# The SDR repository's FRU Device Locator record of device 3: without it
+# `ipmitool fru print` does not list the device and ipmi-fru --device-id
+# does not find it.  Logical FRU device 3 at the BMC (0x20), type 10h (FRU
+# inventory), entity 0Ah (power supply) 1, named PSU1.
+REALBMC_PSU_LOCATOR="0x00 0x00 0x51 0x11 0x0f 0x20 0x03 0x80 0x00 0x00 0x10 0x00 0x0a 0x01 0x00 0xc4 0x50 0x53 0x55 0x31"
+
 realbmc_write_config() (
     set -eu
-    dir=$1 port=$2 size=$3
+    dir=$1 port=$2 size=$3 second=$4
     cat >"$dir/lan.conf" <<EOF
 name "korrel"
 set_working_mc 0x20
@@ -75,8 +86,12 @@ EOF
 mc_setbmc 0x20
 mc_add 0x20 0 no-device-sdrs 0x23 9 8 0x9f 0x1291 0xf02
 mc_add_fru_data 0x20 0 $size file 0 "$dir/fru.bin"
-mc_enable 0x20
 EOF
+    [ "$second" = 0 ] || cat >>"$dir/cmds.emu" <<EOF
+mc_add_fru_data 0x20 3 $size file 0 "$dir/fru3.bin"
+main_sdr_add 0x20 $REALBMC_PSU_LOCATOR
+EOF
+    echo "mc_enable 0x20" >>"$dir/cmds.emu"
 )
 
 # ipmi_sim binds its port only after the command file has gone through, so
@@ -109,8 +124,9 @@ realbmc_write_wrapper() (
 
 realbmc_start() (
     set -eu
-    [ $# -ge 2 ] || realbmc_die "usage: start DIR IMAGE [SIZE]"
+    [ $# -ge 2 ] || realbmc_die "usage: start DIR IMAGE [SIZE [IMAGE3]]"
     [ -f "$2" ] || realbmc_die "no image file $2"
+    [ -z "${4:-}" ] || [ -f "$4" ] || realbmc_die "no image file $4"
     mkdir -p "$1/state"
     # ipmi_sim opens the FRU file by the path in the command file.
     dir=$(cd "$1" && pwd) size=${3:-$(stat -c %s "$2")}
@@ -119,18 +135,23 @@ realbmc_start() (
     if [ "$size" -lt 1 ] || [ "$size" -gt 65535 ]; then realbmc_die "SIZE must be 1..65535: $size"; fi
     realbmc_stop "$dir"
     # Wrappers of an earlier start would point at a port nobody answers on.
-    rm -rf "${dir:?}/bin" "$dir/badbin"
+    rm -rf "${dir:?}/bin" "$dir/badbin" "$dir/fru3.bin"
     cp "$2" "$dir/fru.bin"
     # Bytes between the image's end and SIZE read as zeros, as on a new part.
     # A file longer than the device must not be: ipmi_sim 2.0.33 answers a
     # read 1 or 2 bytes past the device's end by reading the rest of the file
     # onto its stack, and dies of it.
     truncate -s "$size" "$dir/fru.bin"
+    second=0
+    if [ -n "${4:-}" ]; then
+        cp "$4" "$dir/fru3.bin" && truncate -s "$size" "$dir/fru3.bin"
+        second=1
+    fi
     for _ in 1 2 3; do
         port=$(realbmc_free_port)
         [ "$(realbmc_sockets "$port")" -eq 0 ] || continue
         echo "$port" >"$dir/port"
-        realbmc_write_config "$dir" "$port" "$size"
+        realbmc_write_config "$dir" "$port" "$size" "$second"
         ipmi_sim -c "$dir/lan.conf" -f "$dir/cmds.emu" -s "$dir/state" -n -p \
             </dev/null >"$dir/ipmi_sim.log" 2>&1 &
         echo $! >"$dir/ipmi_sim.pid"
@@ -183,26 +204,31 @@ realbmc_stop() (
 realbmc_print() (
     set -eu
     # shellcheck disable=SC2046
-    TZ=UTC exec $REALBMC_IPMITOOL $(realbmc_lan_args "$1") -P "$REALBMC_PASS" -v fru print 0
+    TZ=UTC exec $REALBMC_IPMITOOL $(realbmc_lan_args "$1") -P "$REALBMC_PASS" -v fru print "${2:-0}"
 )
 
-# ipmi-fru keeps an SDR cache under HOME; a scratch HOME keeps runs apart.
+# ipmi-fru keeps an SDR cache under the home directory of the user's
+# password entry, not HOME; a scratch directory named for it keeps runs apart.
 realbmc_freeipmi() (
     set -eu
     home=$(mktemp -d)
     trap 'rm -rf "$home"' EXIT
     # ipmi-fru lives in /usr/sbin, which a developer who is not root may lack.
-    HOME=$home TZ=UTC PATH=$PATH:/usr/sbin ipmi-fru "$@"
+    HOME=$home TZ=UTC PATH=$PATH:/usr/sbin ipmi-fru --sdr-cache-directory="$home" "$@"
 )
 
 realbmc_frufile() { realbmc_freeipmi --fru-file="$1/fru.bin"; }
 
 # LAN 2.0 sessions of ipmi-fru fail against ipmi_sim unless the privilege is
-# asked for when the session is opened (-W opensesspriv).
+# asked for when the session is opened (-W opensesspriv).  ipmi-fru finds a
+# device other than 0 through its locator in the SDR repository; without
+# the SDR cache it reads device 0 whatever --device-id says.
 realbmc_lanfru() (
     set -eu
+    sdr=--ignore-sdr-cache
+    [ -z "${2:-}" ] || sdr=--device-id=$2
     realbmc_freeipmi -D LAN_2_0 -h "127.0.0.1:$(cat "$1/port")" -u "$REALBMC_USER" \
-        -p "$REALBMC_PASS" -W opensesspriv --ignore-sdr-cache
+        -p "$REALBMC_PASS" -W opensesspriv "$sdr"
 )
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
@@ -213,6 +239,6 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
         shift
         "realbmc_$cmd" "$@"
         ;;
-    *) sed -n '6,14s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+    *) sed -n '7,19s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
     esac
 fi

@@ -1,14 +1,17 @@
 // Stand-in for `ipmitool raw` talking to a BMC, reduced to what korrel uses:
-// Read and Write FRU Data (and Get FRU Inventory Area Info) on FRU device 0,
-// whose bytes live in the file named by FRUSIM_IMAGE (the device is exactly
-// as large as the file). Its answers, refusals included, are those the real
-// ipmitool prints talking to OpenIPMI's ipmi_sim. It also knows ipmitool's
-// own `fru read 0 FILE`, `fru write 0 FILE` and `[-v] fru print 0`, with
-// which an operator saves, restores and looks at the record, as ipmitool
-// 1.8.19 does them against ipmi_sim. Requests can be logged to FRUSIM_LOG,
-// and because each run is a fresh process, the log is also what lets a test
-// pick "the k-th read" or "the k-th write" of a korrel run and make it fail
-// or answer oddly.
+// Read and Write FRU Data (and Get FRU Inventory Area Info) on the BMC's FRU
+// devices. Device 0's bytes live in the file named by FRUSIM_IMAGE, device
+// N's (1 to 254) in the file named by FRUSIM_IMAGE_N (FRUSIM_IMAGE_3 for
+// device 3); each device is exactly as large as its file, and a device
+// whose variable is unset or empty is absent. Its answers, refusals
+// included, are those the real ipmitool prints talking to OpenIPMI's
+// ipmi_sim, which answers every request to an absent device with completion
+// code CCh. It also knows ipmitool's own `fru read N FILE`, `fru write N
+// FILE` and `[-v] fru print N`, with which an operator saves, restores and
+// looks at a record, as ipmitool 1.8.19 does them against ipmi_sim. Requests
+// to every device can be logged to FRUSIM_LOG, and because each run is a
+// fresh process, the log is also what lets a test pick "the k-th read" or
+// "the k-th write" of a korrel run and make it fail or answer oddly.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,7 +24,9 @@ constexpr int kNetFnStorage = 0x0A;
 constexpr int kCmdFruInfo = 0x10;
 constexpr int kCmdReadFruData = 0x11;
 constexpr int kCmdWriteFruData = 0x12;
-constexpr int kFruDeviceId = 0;
+// IPMI reserves FRU device ID 255.
+constexpr int kMaxFruDevice = 254;
+constexpr int kVariableSize = 32;
 // ipmi_sim answers at most this many FRU bytes per read: its response buffer
 // holds 36 bytes with the completion code and the count.
 constexpr int kMaxReadCount = 34;
@@ -184,9 +189,10 @@ void printResponse(const unsigned char *bytes, int n) {
   printf("\n");
 }
 
-int serveInfo(const Request &rq, long size, long index) {
+// dev is null for an absent device.
+int serveInfo(const Request &rq, FILE *dev, long size, long index) {
   if (rq.ndata < 1) return refuse(rq, kBadLength);
-  if (rq.data[0] != kFruDeviceId) return refuse(rq, kInvalidField);
+  if (!dev) return refuse(rq, kInvalidField);
   if (faultTargets("FRUSIM_FAIL_INFO", index, nullptr)) return refuse(rq, kInjected);
   const char *text;
   if (faultTargets("FRUSIM_INFO_LINE", index, &text)) {
@@ -203,7 +209,7 @@ int serveInfo(const Request &rq, long size, long index) {
 // Bytes past the request's first four are ignored, as ipmi_sim does.
 int serveRead(const Request &rq, FILE *dev, long size, long index) {
   if (rq.ndata < kAddressBytes + 1) return refuse(rq, kBadLength);
-  if (rq.data[0] != kFruDeviceId) return refuse(rq, kInvalidField);
+  if (!dev) return refuse(rq, kInvalidField);
   if (faultTargets("FRUSIM_FAIL_READ", index, nullptr)) return refuse(rq, kInjected);
   const char *text;
   if (faultTargets("FRUSIM_READ_LINE", index, &text)) {
@@ -231,7 +237,7 @@ int serveRead(const Request &rq, FILE *dev, long size, long index) {
 int serveWrite(const Request &rq, FILE *dev, long size, long index) {
   if (rq.ndata < kAddressBytes) return refuse(rq, kBadLength);
   int count = rq.ndata - kAddressBytes;
-  if (rq.data[0] != kFruDeviceId) return refuse(rq, kInvalidField);
+  if (!dev) return refuse(rq, kInvalidField);
   if (faultTargets("FRUSIM_FAIL_WRITE", index, nullptr)) return refuse(rq, kInjected);
   long offset = rq.data[1] + 256L * rq.data[2];
   // A device whose blocks from FRUSIM_FAIL_WRITE_BLOCK on cannot be written.
@@ -298,18 +304,25 @@ bool faultsValid(const char *logPath) {
   return true;
 }
 
-// The device file, opened for update, and its size; nullptr after saying why not.
-FILE *openDevice(long *size) {
-  const char *imagePath = getenv("FRUSIM_IMAGE");
+// Device id's file, opened for update, and its size. nullptr with absent set
+// for a device the BMC does not have; nullptr after saying why not when the
+// file cannot be used. Device 0 is always there: a test that names no
+// FRUSIM_IMAGE is broken.
+FILE *openDevice(int id, long *size, bool *absent) {
+  char name[kVariableSize];
+  snprintf(name, sizeof name, id == 0 ? "FRUSIM_IMAGE" : "FRUSIM_IMAGE_%d", id);
+  const char *imagePath = id <= kMaxFruDevice ? getenv(name) : nullptr;
+  *absent = id != 0 && (!imagePath || !*imagePath);
+  if (*absent) return nullptr;
   FILE *dev = imagePath ? fopen(imagePath, "r+b") : nullptr;
   if (!dev) {
-    fprintf(stderr, "ipmitool: FRUSIM_IMAGE %s cannot be opened\n", imagePath ? imagePath : "(unset)");
+    fprintf(stderr, "ipmitool: %s %s cannot be opened\n", name, imagePath ? imagePath : "(unset)");
     return nullptr;
   }
   *size = -1;
   if (fseek(dev, 0, SEEK_END) == 0) *size = ftell(dev);
   if (*size < 0) {
-    fprintf(stderr, "ipmitool: cannot size FRUSIM_IMAGE %s\n", imagePath);
+    fprintf(stderr, "ipmitool: cannot size %s %s\n", name, imagePath);
     fclose(dev);
     return nullptr;
   }
@@ -317,22 +330,23 @@ FILE *openDevice(long *size) {
 }
 
 int serve(const Request &rq, const char *logPath) {
-  long size;
-  FILE *dev = openDevice(&size);
-  if (!dev) return 1;
   RequestKind kind = kindOf(rq.netfn, rq.cmd);
+  if (kind == kOtherRequest) return refuse(rq, kInvalidCommand);
+  // A request too short to name its device is refused for its length.
+  long size = 0;
+  bool absent;
+  FILE *dev = openDevice(rq.ndata > 0 ? rq.data[0] : 0, &size, &absent);
+  if (!dev && !absent) return 1;
   long index = logPath ? indexInLog(logPath, kind) : -1;
   int status;
   if (kind == kInfoRequest) {
-    status = serveInfo(rq, size, index);
+    status = serveInfo(rq, dev, size, index);
   } else if (kind == kReadRequest) {
     status = serveRead(rq, dev, size, index);
-  } else if (kind == kWriteRequest) {
-    status = serveWrite(rq, dev, size, index);
   } else {
-    status = refuse(rq, kInvalidCommand);
+    status = serveWrite(rq, dev, size, index);
   }
-  if (fclose(dev) != 0) status = 1;
+  if (dev && fclose(dev) != 0) status = 1;
   return status;
 }
 
@@ -426,19 +440,37 @@ int fruPrint(FILE *dev, long size, bool verbose, unsigned char *bytes) {
   return 0;
 }
 
+// A FRU device ID as korrel and an operator give it: decimal; -1 otherwise.
+int parseDeviceId(const char *text) {
+  char *end;
+  long id = strtol(text, &end, 10);
+  return text[0] >= '0' && text[0] <= '9' && *end == '\0' && id <= kMaxFruDevice ? static_cast<int>(id) : -1;
+}
+
+// Against an absent device ipmitool's fru print says so and fails; its fru
+// read and fru write print nothing and exit with status 0.
+int notPresent(bool print) {
+  if (!print) return 0;
+  printf(" Device not present (%s)\n", kInvalidField.text);
+  return 1;
+}
+
 int serveFru(int argc, char **argv, bool verbose) {
   bool print = argc == 3 && strcmp(argv[1], "print") == 0;
   bool copy = argc == 4 && (strcmp(argv[1], "read") == 0 || strcmp(argv[1], "write") == 0);
-  if ((!print && !copy) || strcmp(argv[2], "0") != 0) {
-    fprintf(stderr, "ipmitool: only 'fru read|write 0 FILE' and 'fru print 0' are emulated\n");
+  int id = print || copy ? parseDeviceId(argv[2]) : -1;
+  if (id < 0) {
+    fprintf(stderr, "ipmitool: only 'fru read|write N FILE' and 'fru print N' are emulated\n");
     return 1;
   }
   static unsigned char bytes[kMaxDeviceSize];
   long size;
-  FILE *dev = openDevice(&size);
+  bool absent;
+  FILE *dev = openDevice(id, &size, &absent);
+  if (absent) return notPresent(print);
   if (!dev) return 1;
   int status = 1;
-  if (size > kMaxDeviceSize) fprintf(stderr, "ipmitool: FRUSIM_IMAGE is larger than a FRU device\n");
+  if (size > kMaxDeviceSize) fprintf(stderr, "ipmitool: device %d is larger than a FRU device\n", id);
   else if (print) status = fruPrint(dev, size, verbose, bytes);
   else if (strcmp(argv[1], "read") == 0) status = fruRead(dev, size, argv[3], bytes);
   else status = fruWrite(dev, size, argv[3], bytes);

@@ -25,8 +25,8 @@ run() {  # DIR PROGRAM ARGS...: in a fresh DIR, on a copy of the sample record
         (cd "$1" && PATH=$simdir:$PATH FRUSIM_IMAGE=$1/dev.bin "${@:2}" >console 2>&1)
 }
 usage_of() { sed -nE 's/^([A-Z_]+) +: (.*)/\1|\2/p' "$1"; }
-# The first words a completion file offers.
-offered() { bash -c '. "$1"; COMP_WORDS=(korrel ""); COMP_CWORD=1; _korrel; printf "%s\n" "${COMPREPLY[@]}"' - "$1"; }
+# What a completion file offers for the last of the words given.
+offered() { bash -c '. "$1"; COMP_WORDS=("${@:2}"); COMP_CWORD=$(($# - 2)); _korrel; printf "%s\n" "${COMPREPLY[@]}"' - "$@"; }
 section() { awk -v s="$2" '/^\.SH/ { on = $0 ~ "^.SH \"?" s } on' "$1"; }
 
 mandoc -Tlint "$page" || fail "mandoc -Tlint warns about korrel.8"
@@ -71,7 +71,9 @@ installed=$(printf '%s\n' "$sbindir/korrel" "$mandir/man8/korrel.8.gz" "$complet
     sed "s|^|$docdir/examples/|")
 same "files installed" "$(sort <<<"$installed")" "$(cd "$prefix" && find . -type f | cut -c3- | sort)"
 zcat "$prefix/$mandir/man8/korrel.8.gz" | cmp -s - "$page" || fail "the installed page is not doc/korrel.8"
-same "what the installed completion offers against the keys" "$keys" "$(offered "$prefix/$completion")"
+same "what the installed completion offers against the keys" "$keys" "$(offered "$prefix/$completion" korrel "")"
+same "what it offers behind --fru-id N" "$keys" "$(offered "$prefix/$completion" korrel --fru-id 3 "")"
+same "what it offers for an option" --fru-id "$(offered "$prefix/$completion" korrel -)"
 run "$work/installed" "$prefix/$sbindir/korrel" || fail "the installed korrel failed"
 same "the installed korrel's usage" "$usage" "$(usage_of "$work/installed/console")"
 for f in "$sbindir/korrel" "$mandir/man8/korrel.8.gz" "$completion"; do grep -qF "$f" "$readme" || fail "README lacks $f"; done

@@ -30,18 +30,20 @@ privileged=0
 
 bytes() { printf '%b' "$(sed 's/#.*//' | tr -cd '0-9a-fA-F' | sed 's/../\\x&/g')"; }
 
-# Runs of reads and of writes of consecutive blocks, each in exactly the
-# form korrel sends, are shown as "read 0-34"; any other request as it is.
+# Runs of reads and of writes of consecutive blocks of one device, each in
+# exactly the form korrel sends, are shown as "read 0-34" (on device 0) or
+# "read 0-34 of device 0x03"; any other request as it is.
 requests() {
-    awk 'function at(k, n) { return sprintf("raw 0x0A 0x1%d 0x00 0x%02X 0x%02X", k, n * 8 % 256, int(n * 8 / 256)) }
+    awk 'function at(k, n) { return sprintf("raw 0x0A 0x1%d %s 0x%02X 0x%02X", k, dev, n * 8 % 256, int(n * 8 / 256)) }
         function is(k, n) { return k == 1 ? $0 == at(1, n) " 0x08" : index($0, at(2, n)) == 1 && $0 ~ written }
         function hex(t) { return 16 * index(H, substr(t, 3, 1)) + index(H, substr(t, 4, 1)) - 17 }
-        function begins(k) { first = (hex($5) + 256 * hex($6)) / 8; return is(k, first) ? k : 0 }
+        function begins(k) { dev = $4; first = (hex($5) + 256 * hex($6)) / 8; return is(k, first) ? k : 0 }
+        function span() { return name[kind] " " first "-" n - 1 (dev == "0x00" ? "" : " of device " dev) }
         BEGIN { name[1] = "read"; name[2] = "write"; written = "^raw( 0x[0-9A-F][0-9A-F])+$"; H = "0123456789ABCDEF" }
         kind && is(kind, n) { n++; next }
-        { if (kind) print name[kind] " " first "-" n - 1; kind = begins(1) + begins(2); n = first + 1 }
+        { if (kind) print span(); kind = begins(1) + begins(2); n = first + 1 }
         !kind { print }
-        END { if (kind) print name[kind] " " first "-" n - 1 }'
+        END { if (kind) print span() }'
 }
 
 # The device as FreeIPMI's ipmi-fru shows it, a decoder that shares no code
@@ -64,6 +66,14 @@ stage() { # "FUNCTION [CALLS-TO-PASS]" COMMAND ARGS...
     local code=$?
     cat ../gdb.out
     echo "[exit $code]"
+}
+
+# The case's device served as FRU device N, the sample record as device 0
+# beside it, and afterwards whether device 0 is still the sample.
+as_device() { # N COMMAND ARGS...
+    cp "$here/../sim/sample-fru.bin" ../dev0.bin
+    (export "FRUSIM_IMAGE_$1=$FRUSIM_IMAGE" FRUSIM_IMAGE=$PWD/../dev0.bin && "${@:2}")
+    cmp -s ../dev0.bin "$here/../sim/sample-fru.bin" && echo "device 0 unchanged" || echo "device 0 changed"
 }
 
 nobody() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }

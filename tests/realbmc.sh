@@ -2,7 +2,9 @@
 # korrel through the real IPMI stack: OpenIPMI's ipmi_sim as the BMC on the
 # loopback interface, the real ipmitool, and two decoders that share no code
 # with korrel, ipmitool's fru print and FreeIPMI's ipmi-fru.  After an edit
-# both must show every line they showed before but the edited field's.
+# both must show every line they showed before but the edited field's.  A
+# row whose arguments start with --fru-id has its record on FRU device 3;
+# the other device holds the sample record and must come out as it went in.
 #
 #   realbmc.sh KORREL
 set -u
@@ -25,7 +27,10 @@ mkdir "$w/WRITES-REFUSED" "$w/SIZE-CLAIMED" && printf '#!/bin/sh\ncase "$*" in *
     "$w/bmc/badbin/ipmitool" "$w/bmc/bin/ipmitool" >"$w/WRITES-REFUSED/ipmitool" &&
     printf '#!/bin/sh\n[ "$*" != "raw 0x0A 0x10 0x00" ] || exec echo " 00 02 00"\nexec %s "$@"\n' \
         "$w/bmc/bin/ipmitool" >"$w/SIZE-CLAIMED/ipmitool" && chmod +x "$w"/*/ipmitool
-views() { "$fixture" print "$w/bmc" >"$w/$1.tool" 2>/dev/null; "$fixture" frufile "$w/bmc" >"$w/$1.fru"; }
+views() { # NAME DEVICE: ipmi-fru reads device 3 over the LAN, as it cannot from a file
+    "$fixture" print "$w/bmc" "$2" >"$w/$1.tool" 2>/dev/null
+    if [ "$2" = 0 ]; then "$fixture" frufile "$w/bmc"; else "$fixture" lanfru "$w/bmc" "$2" 2>/dev/null; fi >"$w/$1.fru"
+}
 
 check() { # WHAT EXPECTED ACTUAL
     [ "$2" = "$3" ] && return
@@ -40,31 +45,34 @@ long=123456789012345678901234567890123456789012345678901234567890123
 while IFS='|' read -r record size args want last label; do
     name="$record on $size bytes: korrel $args"
     "$fixture" image "$top/tests/records/$record.hex" "$w/record.bin"
-    "$fixture" start "$w/bmc" "$w/record.bin" "$size" >/dev/null || { check "$name: start" ok failed; continue; }
-    "$fixture" badpass "$w/bmc"
-    views before
-    cp "$w/bmc/fru.bin" "$w/before.bin"
     eval "args=($args)"
     bin=$w/bmc/bin
     [ -f "$w/${args[0]}/ipmitool" ] && bin=$w/${args[0]} args=("${args[@]:1}")
+    dev=0 edited=fru.bin other=fru3.bin images=("$w/record.bin" "$size" "$top/sim/sample-fru.bin")
+    [[ ${args[0]} == --fru-id* ]] && dev=3 edited=fru3.bin other=fru.bin images=("${images[2]}" "$size" "${images[0]}")
+    "$fixture" start "$w/bmc" "${images[@]}" >/dev/null || { check "$name: start" ok failed; continue; }
+    "$fixture" badpass "$w/bmc"
+    views before $dev
+    cp "$w/bmc/$edited" "$w/before.bin" && cp "$w/bmc/$other" "$w/other.bin"
     rm -rf "$w/run" && mkdir "$w/run"
     status=0
     (cd "$w/run" && PATH=$bin:$PATH "$korrel" "${args[@]}" >../out 2>/dev/null) || status=$?
     check "$name: exit status and last line" "$want $last" "$status $(tail -n 1 "$w/out")"
-    views after
+    views after $dev
+    cmp -s "$w/other.bin" "$w/bmc/$other" || check "$name: the device not named" unchanged changed
     if [ "$want" != 0 ]; then
-        cmp -s "$w/before.bin" "$w/bmc/fru.bin" || check "$name: device" unchanged changed
+        cmp -s "$w/before.bin" "$w/bmc/$edited" || check "$name: device" unchanged changed
         cmp -s "$w/before.fru" "$w/after.fru" || check "$name: ipmi-fru" "as before" changed
         continue
     fi
     # Both decoders show every line as before but the edited field's.
     for view in fru tool; do
-        check "$name: $view" "> $label: ${args[1]}" "$(diff "$w/before.$view" "$w/after.$view" |
+        check "$name: $view" "> $label: ${args[-1]}" "$(diff "$w/before.$view" "$w/after.$view" |
             grep '^[<>]' | grep -v "^<.*$label" | sed "s/^>.*$label.*: */> $label: /; s/ *\$//")"
     done
     # Neither decoder shows the internal use area: its three blocks must stay.
     [ "$record" = vendor ] && check "$name: internal use area" "$(head -c 32 "$w/before.bin" | od -An -tx1 -j8)" \
-        "$(head -c 32 "$w/bmc/fru.bin" | od -An -tx1 -j8)"
+        "$(head -c 32 "$w/bmc/$edited" | od -An -tx1 -j8)"
 done <<EOF
 vendor|512|BSN ZM18AS099999|0|------------------------|Board Serial
 vendor|512|BPN X11DPU-NEW|0|------------------------|Board Product
@@ -81,6 +89,10 @@ board-iu-product|512|PSN 7XYZ999|0|------------------------|Product Serial
 binary-ids|512|BSN QTF0009999|0|------------------------|Board Serial
 server-oem|512|PSN PS0417-NEW|0|------------------------|Product Serial
 picmg|2048|BSN BS0420-NEW|0|------------------------|Board Serial
+psu-board|512|--fru-id 3 BSN BS0420-NEW|0|------------------------|Board Serial
+psu-board|512|--fru-id=3 PSN PS0420-NEW|0|------------------------|Product Serial
+nine-block|512|WRITES-REFUSED --fru-id 3 BSN X|1|The old record was written back and reads as before: the BMC holds it unchanged.
+vendor|512|--fru-id 7 BSN X|1|Read FRU from BMC ~Error!!!FRU Device 7 not found.
 EOF
 "$fixture" stop "$w/bmc"
 echo "real stack: $failures failures"

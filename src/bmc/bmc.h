@@ -10,6 +10,12 @@
 
 namespace korrel {
 
+// The FRU device a run addresses unless --fru-id names another: the BMC's
+// own record, the one the server identifies itself by.
+constexpr int kFruDevice = 0;
+// The highest FRU device ID a request may carry: IPMI reserves 255.
+constexpr int kMaxFruDevice = 254;
+
 constexpr int kRequestSize = 255;
 constexpr int kAnswerSize = 255;
 

@@ -63,6 +63,9 @@ constexpr const char *kFormat = "Input File %s Format Error!!!";        // exact
 constexpr const char *kDateFormat = "MFG Date Time Format Error!!!";    // exact
 constexpr const char *kValueTooLong = "Value Longer Than 63 Bytes!!!";  // exact
 constexpr const char *kOutputFile = "Output File %s Error!!!\n";        // exact
+// The FRU device named by --fru-id: not an ID, or nothing answers as it.
+constexpr const char *kBadFruId = "Error!!!FRU Device ID must be a decimal from 0 to 254.";
+constexpr const char *kNoFruDevice = "Error!!!FRU Device %s not found.\n";  // exact
 constexpr const char *kWriteFailed = "Error!!!Write FRU Failed.";
 // After a failed write, one of these two lines says what the BMC holds.
 constexpr const char *kOldRestored =

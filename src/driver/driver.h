@@ -1,5 +1,5 @@
-// The program driver's phases that are its own: the banner, the run lock and
-// the edit command taken from the command line.
+// The program driver's phases that are its own: the banner, the option, the
+// run lock and the edit command taken from the command line.
 #pragma once
 
 #include "record.h"
@@ -7,6 +7,13 @@
 namespace korrel {
 
 void printBanner();
+
+// Takes the one option, --fru-id N or --fru-id=N, off the front of the
+// command line, so that the edit command behind it is read exactly as
+// without it, and sets the FRU device every request addresses (0 without
+// the option).  Returns false after printing its message when N is no FRU
+// device ID.
+bool takeFruIdOption(int &argc, char **&argv, int &device);
 
 // One run at a time: two runs that overlap on one device each write back
 // the record they read, and the later one loses the other's edit.  Waits

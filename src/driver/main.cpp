@@ -1,5 +1,6 @@
-// korrel: edits the FRU record of the BMC's FRU device 0.  One run reads the
-// whole record, applies one edit, and writes the whole record back.
+// korrel: edits the FRU record of one FRU device of the BMC, device 0 unless
+// --fru-id names another.  One run reads the whole record, applies one edit,
+// and writes the whole record back.
 #include "driver.h"
 #include "read.h"
 #include "runstate.h"
@@ -11,10 +12,10 @@ using namespace korrel;
 int main(int argc, char **argv)
 {
     static RunState st;  // zeroed, and owned here for the whole run
-    st.device = kFruDevice;
 
     printBanner();
-    if (!workDirIsSafe() ||
+    if (!takeFruIdOption(argc, argv, st.device) ||
+        !workDirIsSafe() ||
         !takeRunLock() ||
         !readFruFromBmc(st.device, st.record, st.values) ||
         !applyUserCommand(st.values, argc, argv) ||

@@ -8,10 +8,6 @@
 
 namespace korrel {
 
-// The only FRU device korrel edits: the record the server identifies
-// itself by.
-constexpr int kFruDevice = 0;
-
 struct RunState {
     int device;         // the FRU device every request addresses
     FruRecord record;   // the record as read

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "bmc.h"
 #include "console.h"
 #include "read.h"
@@ -20,6 +22,20 @@ Problem startRecord(int device, FruRecord &record)
     return {};
 }
 
+// A device other than 0 that gives not even its header is taken for absent:
+// a BMC answers an ID it has no device for with a completion code (CBh, or
+// CCh as OpenIPMI's ipmi_sim does) that ipmitool shows only on its standard
+// error.  Device 0, the one every BMC has, keeps the message it always had.
+void putReadFailure(int device, int block)
+{
+    char id[sizeof "254"];
+    const int n = std::snprintf(id, sizeof id, "%d", device);
+    if (block > 0 || device == kFruDevice || n < 0 || n >= static_cast<int>(sizeof id))
+        putText(msg::kReadFailed);
+    else
+        putFormat(msg::kNoFruDevice, id);
+}
+
 }  // namespace
 
 // Reads the record block by block, from the header on, as far as its areas
@@ -33,7 +49,7 @@ bool readFruFromBmc(int device, FruRecord &record, FruValues &values)
     Problem why{};
     for (int block = 0, needed = 1; block < needed; ++block) {
         if (!readBlock(device, block, record.bytes + block * kBlockSize)) {
-            putText(msg::kReadFailed);
+            putReadFailure(device, block);
             return false;
         }
         record.blocks = block + 1;
