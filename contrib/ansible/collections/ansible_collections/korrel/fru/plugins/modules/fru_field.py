@@ -13,9 +13,11 @@ short_description: Set one field of the local BMC's FRU record with korrel
 version_added: 1.0.0
 description:
   - Sets one field of the IPMI FRU inventory record that the local BMC keeps
-    as FRU device 0 by running korrel(8) on the host, or with I(field=ONLY_BSN)
-    empties every field but the board serial number.
-  - Reads the fields first with C(ipmitool -v fru print 0), which only reads.
+    as FRU device 0 (or as the device I(fru_id) names) by running korrel(8) on
+    the host, or with I(field=ONLY_BSN) empties every field but the board
+    serial number.
+  - Reads the fields first with C(ipmitool -v fru print 0) (C(0) being
+    I(fru_id), as in every ipmitool command below), which only reads.
     When the field already holds the value (for C(ONLY_BSN), when every other
     field is empty and the manufacturing date is korrel's) nothing is saved
     or written and the task is not changed.
@@ -69,6 +71,15 @@ options:
     type: bool
     default: true
     version_added: 1.1.0
+  fru_id:
+    description:
+      - The FRU device to edit, by its ID as C(ipmitool fru print) lists it
+        (C(FRU Device Description ... (ID 3))), from 0 to 254; 255 is reserved.
+      - For a device other than 0 korrel runs as C(korrel --fru-id N), and the
+        saved copy is named C(fruN.bin); for 0 as without it.
+    type: int
+    default: 0
+    version_added: 1.2.0
   tmpdir:
     description:
       - Directory in which the private directories for the saved copy and
@@ -108,6 +119,13 @@ EXAMPLES = r'''
   korrel.fru.fru_field:
     field: BSN
     value: SN-2026-0017
+  become: true
+
+- name: Set the serial number of the power supply that is FRU device 3
+  korrel.fru.fru_field:
+    field: BSN
+    value: PS-2026-0017
+    fru_id: 3
   become: true
 
 - name: Show what would be emptied, changing nothing
@@ -159,8 +177,15 @@ restored:
   description: Whether the saved copy was written back after korrel's write failed.
   returned: when korrel failed with I(backup)
   type: bool
+fru_id:
+  description: The FRU device edited.
+  returned: when I(fru_id) is valid
+  type: int
+  sample: 0
 msg:
-  description: The change, in one line, or why the task failed.
+  description:
+    - The change, in one line, or why the task failed.
+    - For a device other than 0 it ends with the device, as in C((FRU device 3)).
   returned: always
   type: str
   sample: "'BSN23M170481' -> 'SN-2026-0017'"
@@ -187,7 +212,7 @@ LABELS = {
 KEPT_BY_ONLY_BSN = 'Board Serial'
 DATE_LABEL = 'Board Mfg Date'
 ONLY_BSN_DATE = 1551402000  # the date ONLY_BSN stores, 2019-03-01 01:00 UTC, in seconds
-FRU_DEVICE = '0'  # the device korrel edits
+MAX_FRU_ID = 254  # IPMI reserves 255
 MAX_VALUE_BYTES = 63  # korrel refuses 64 and more
 PRINT_LINE = re.compile(r' (\S.*?) *: (.*)$')
 
@@ -196,6 +221,7 @@ ARGUMENT_SPEC = dict(
     value=dict(type='str', default=''),
     allow_empty=dict(type='bool', default=False),
     backup=dict(type='bool', default=True),
+    fru_id=dict(type='int', default=0),
     tmpdir=dict(type='path'),
 )
 
@@ -206,6 +232,7 @@ class Host(object):
     def __init__(self, module):
         self.module = module
         self.ipmitool = module.get_bin_path('ipmitool', required=True)
+        self.device = str(module.params['fru_id'])
 
     def run(self, argv, cwd=None):
         # run_command expands $VAR and ~ in each argument unless told not to;
@@ -214,7 +241,7 @@ class Host(object):
 
     def fields(self):
         """The text fields and the date by label; ipmitool lists no empty field."""
-        rc, out, err = self.run([self.ipmitool, '-v', 'fru', 'print', FRU_DEVICE])
+        rc, out, err = self.run([self.ipmitool, '-v', 'fru', 'print', self.device])
         if rc != 0:
             raise HostError('the record cannot be read: %s' % (err.strip() or out.strip() or 'fru print failed'))
         fields = {}
@@ -227,14 +254,14 @@ class Host(object):
     def read_device(self, path):
         """Copies the device into path; ipmitool reports a file it cannot
         write on stderr and still exits with 0, so the file is checked too."""
-        rc, out, err = self.run([self.ipmitool, 'fru', 'read', FRU_DEVICE, path])
+        rc, out, err = self.run([self.ipmitool, 'fru', 'read', self.device, path])
         if rc != 0 or err.strip() or not os.path.isfile(path) or os.path.getsize(path) == 0:
             return err.strip() or out.strip() or 'fru read failed'
         return None
 
     def write_device(self, path):
         """Whether it worked shows in the device read back, not here."""
-        rc, out, err = self.run([self.ipmitool, 'fru', 'write', FRU_DEVICE, path])
+        rc, out, err = self.run([self.ipmitool, 'fru', 'write', self.device, path])
         return (err.strip() or out.strip() or 'fru write failed with status %d' % rc) if rc != 0 else None
 
 
@@ -302,7 +329,7 @@ def restore(host, saved, work, error):
             os.unlink(now)
     return False, True, ('%s; THE RECORD IS PART OLD, PART NEW: writing back the saved copy failed (%s). '
                          'Put it back with: ipmitool fru write %s %s (korrel\'s fru.sh with the new record is in %s)'
-                         % (error, why, FRU_DEVICE, saved, work))
+                         % (error, why, host.device, saved, work))
 
 
 def unsaved(out, work, error):
@@ -332,7 +359,7 @@ def check_private(path):
 def save(host, tmpdir, result):
     """The whole device, copied into a new private directory."""
     saved_dir = tempfile.mkdtemp(prefix='korrel-saved.', dir=tmpdir)
-    saved = os.path.join(saved_dir, 'fru0.bin')
+    saved = os.path.join(saved_dir, 'fru%s.bin' % host.device)
     why = host.read_device(saved)
     if why:
         shutil.rmtree(saved_dir, ignore_errors=True)
@@ -351,7 +378,9 @@ def edit(module, host, result):
     check_private(params['tmpdir'] or tempfile.gettempdir())
     saved = save(host, params['tmpdir'], result) if params['backup'] else None
     work = tempfile.mkdtemp(prefix='korrel-work.', dir=params['tmpdir'])
-    argv = [korrel, params['field']] + ([] if params['field'] == 'ONLY_BSN' else [params['value']])
+    # Device 0 without the option, so that korrel runs as it always has there.
+    argv = [korrel] + (['--fru-id', host.device] if params['fru_id'] else []) + [params['field']]
+    argv += [] if params['field'] == 'ONLY_BSN' else [params['value']]
     rc, out, err = host.run(argv, cwd=work)
     if rc != 0:
         error = korrel_error(out, err, rc)
@@ -359,7 +388,7 @@ def edit(module, host, result):
         result.update(restored=restored, changed=restored or part_old)
         if not part_old:
             shutil.rmtree(work, ignore_errors=True)
-        module.fail_json(**result)
+        finish(module, result, failed=True)
     shutil.rmtree(work, ignore_errors=True)
     result['changed'] = True
     fields = host.fields()
@@ -369,10 +398,24 @@ def edit(module, host, result):
         result['msg'] = ("korrel succeeded, but %s reads back as '%s'%s, not as planned; %s"
                          % (result['label'], now, ' and %s are not empty' % ', '.join(left) if left else '',
                             'the saved copy is %s' % saved if saved else 'no copy was saved'))
-        module.fail_json(**result)
+        finish(module, result, failed=True)
 
 
-def check_value(params):
+def device_name(params):
+    """How messages name a device other than 0; device 0's texts name none."""
+    return 'FRU device %d' % params['fru_id'] if params['fru_id'] else None
+
+
+def finish(module, result, failed=False):
+    if device_name(module.params):
+        result['msg'] += ' (%s)' % device_name(module.params)
+    (module.fail_json if failed else module.exit_json)(**result)
+
+
+def check_params(params):
+    # Ansible passes a boolean as it is to an int option.
+    if isinstance(params['fru_id'], bool) or not 0 <= params['fru_id'] <= MAX_FRU_ID:
+        return 'fru_id must be a FRU device ID from 0 to %d (255 is reserved), not %r' % (MAX_FRU_ID, params['fru_id'])
     value = params['value']
     if params['field'] == 'ONLY_BSN':
         return None
@@ -387,10 +430,10 @@ def check_value(params):
 
 def main():
     module = AnsibleModule(argument_spec=ARGUMENT_SPEC, supports_check_mode=True)
-    why = check_value(module.params)
+    why = check_params(module.params)
     if why:
         module.fail_json(msg=why, changed=False)
-    result = dict(changed=False)
+    result = dict(changed=False, fru_id=module.params['fru_id'])
     try:
         host = Host(module)
         changed, planned, diff = plan(module.params, host.fields())
@@ -400,10 +443,12 @@ def main():
         result['changed'] = changed
         if module._diff:
             result['diff'] = diff
+            if device_name(module.params):
+                diff.update(before_header=device_name(module.params), after_header=device_name(module.params))
     except (HostError, OSError) as e:
         result['msg'] = str(e)
-        module.fail_json(**result)
-    module.exit_json(**result)
+        finish(module, result, failed=True)
+    finish(module, result)
 
 
 if __name__ == '__main__':
