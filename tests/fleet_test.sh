@@ -17,7 +17,9 @@ old=$(fields "$sample" | sed -n 's/^ *FRU Board Serial Number: //p')
 refuse=2-
 # Batches [1, 25%] of the eight hosts: h1 | h2 h3 | h4 h5 | h6 h7 | h8.
 
-# Host outcomes: C changed, B changed with no copy saved, P planned (check
+# Host outcomes: C changed, B changed with no copy saved, D changed on FRU
+# device 3 (the special fru3:HOST: korrel_fru_id: 3, and device 0 holds the
+# record the run before left, with the value already set), P planned (check
 # mode), E planned by ONLY_BSN, O already set, R restored after a refused
 # write, H refused by korrel with nothing written (blank device), S refused
 # for a host directory others may write to, U not run as the run stopped, N
@@ -28,6 +30,7 @@ runs='
 check       yes   -         0       PPPPPPPP   +Board_Serial:_SN-h8     --check --diff
 first       -     -         0       CCCCCCCC   -
 second      -     -         0       OOOOOOOO   -
+device      yes   fru3:h2   0       CDCCCCCC   -                        -e korrel_serial=8
 onlybsn     -     -         0       EEEEEEEE   +Board_Mfg_Date:_Fri_Mar__1_01:00:00_2019_UTC -e korrel_key=ONLY_BSN --check --diff -e korrel_serial=8
 refused     yes   fault:h3  2       CCRUUUUU   -
 widened     yes   fault:h3  2       CCRCCCCC   -                        -e korrel_max_fail_percentage=50
@@ -35,6 +38,7 @@ long        -     long:h5   2       NNNNNNNN   at_most_63_bytes
 relative    -     -         2       NNNNNNNN   must_be_an_absolute_path -e korrel_backup_dir=fru-backup
 unmade      -     -         2       NNNNNNNN   cannot_be_made           -e korrel_backup_dir=/dev/null/fru-backup
 typed       -     -         2       NNNNNNNN   as_the_float_12000.0     -e {"korrel_value":12E3}
+fruid       -     -         2       NNNNNNNN   from_0_to_254_without    -e korrel_fru_id=255
 shared      yes   shared:h1 2       SUUUUUUU   -
 blank       yes   blank:h1  2       HUUUUUUU   -
 nocopy      yes   key       0       BBBBBBBB   -                        -e korrel_backup=false -e korrel_serial=8'
@@ -42,6 +46,7 @@ nocopy      yes   key       0       BBBBBBBB   -                        -e korre
 line() {  # OUTCOME HOST: the start of the host's summary line
     case $1 in
         C) echo "\"changed $2 BSN: '$old' -> 'SN-$2'; saved as $out/$2-" ;;
+        D) echo "\"changed $2 BSN: '$old' -> 'SN-$2' (FRU device 3); saved as $out/$2-fru3-" ;;
         B) echo "\"changed $2 BSN: '$old' -> 'SN-$2'\"" ;;
         P) echo "\"would change $2 BSN: '$old' -> 'SN-$2'\"" ;;
         E) echo "\"would change $2 ONLY_BSN: empties Chassis Part Number" ;;
@@ -56,13 +61,15 @@ while read -r run fresh special status outcomes expect args; do
     out=$work/$run && mkdir "$out"
     printf 'all:\n  vars: {ansible_connection: local, ansible_python_interpreter: /usr/bin/python3}\n  hosts:\n' >"$out/hosts.yml"
     for h in h{1..8}; do
-        value=SN-$h extra= mode=700
+        value=SN-$h extra= mode=700 image=$work/$h.bin vars=
+        [ "$special" = "fru3:$h" ] && cp "$work/$h.bin" "$work/$h-0.bin" && cp "$work/$h.bin" "$out/$h-0.before"
         [ "$fresh" = yes ] && cp "$sample" "$work/$h.bin"
         case $special in long:$h) value=$(printf 'é%.0s' {1..32}) ;; fault:$h) extra=", FRUSIM_FAIL_WRITE: \"$refuse\"" ;;
-                         shared:$h) mode=777 ;; blank:$h) head -c 256 /dev/zero >"$work/$h.bin" ;; esac
+                         shared:$h) mode=777 ;; blank:$h) head -c 256 /dev/zero >"$work/$h.bin" ;;
+                         fru3:$h) image=$work/$h-0.bin vars=", korrel_fru_id: 3" extra=", FRUSIM_IMAGE_3: \"$work/$h.bin\"" ;; esac
         cp "$work/$h.bin" "$out/$h.before" && rm -f "$work/$h.log" && mkdir -m $mode "$out/$h"
-        printf '    %s: {korrel_value: "%s", korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s"%s}}\n' \
-            "$h" "$value" "$out/$h" "$build/sim:$build:$PATH" "$work/$h.bin" "$work/$h.log" "$extra" >>"$out/hosts.yml"
+        printf '    %s: {korrel_value: "%s"%s, korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s"%s}}\n' \
+            "$h" "$value" "$vars" "$out/$h" "$build/sim:$build:$PATH" "$image" "$work/$h.log" "$extra" >>"$out/hosts.yml"
     done
     play=$src/contrib/ansible/korrel.yml
     if [ "$special" = key ]; then
@@ -73,19 +80,20 @@ while read -r run fresh special status outcomes expect args; do
     HOME=$work ANSIBLE_NOCOLOR=1 TZ=UTC ansible-playbook -i "$out/hosts.yml" -f 8 -e korrel_key=BSN \
         -e korrel_backup_dir="$out" $args "$play" >"$out/play.log" 2>&1; got=$?
     [ "$got" = "$status" ] || fail "$run: ansible-playbook exited with $got, not $status"
-    [ "$(grep -c ' changed=[1-9]' "$out/play.log")" = "$(tr -cd CBPE <<<"$outcomes" | wc -c)" ] || fail "$run: hosts changed in the recap"
+    [ "$(grep -c ' changed=[1-9]' "$out/play.log")" = "$(tr -cd CBDPE <<<"$outcomes" | wc -c)" ] || fail "$run: hosts changed in the recap"
     [ "$expect" = - ] || grep -qF -- "${expect//_/ }" "$out/play.log" || fail "$run: the output lacks: ${expect//_/ }"
     for ((i = 0; i < ${#outcomes}; i++)); do
-        h=h$((i + 1)) o=${outcomes:i:1} want=$(line "$o" "$h") left=$(cd "$out/$h" && find . -type f | sed 's/saved\.[^/]*/saved/')
+        h=h$((i + 1)) o=${outcomes:i:1} dev=0 want=$(line "$o" "$h") left=$(cd "$out/$h" && find . -type f | sed 's/saved\.[^/]*/saved/')
         [ -z "$want" ] || grep -qF -- "$want" "$out/play.log" || fail "$run: the summary lacks: $want"
-        if [ "$o" = C ] || [ "$o" = B ]; then
+        if [[ $o = [CBD] ]]; then
             diff <(fields "$out/$h.before" | sed "s/\(Board Serial Number: \).*/\1SN-$h/") <(fields "$work/$h.bin") >/dev/null ||
                 fail "$run: $h: the record is not the old one with the new serial number"
         else
             cmp -s "$out/$h.before" "$work/$h.bin" || fail "$run: $h: the record changed"
         fi
-        case $o in C | R | H) cmp -s "$out/$h.before" "$out/$h"-*.bin || fail "$run: $h: the fetched copy is not the record as it was"
-                          [ "$left" = ./korrel-saved/fru0.bin ] || fail "$run: $h: left on the host: $left" ;;
+        case $o in D) dev=3 && cmp -s "$out/$h-0.before" "$work/$h-0.bin" || fail "$run: $h: device 0 changed" ;;&
+                   C | D | R | H) cmp -s "$out/$h.before" "$out/$h"-*.bin || fail "$run: $h: the fetched copy is not the record as it was"
+                          [ "$left" = "./korrel-saved/fru$dev.bin" ] || fail "$run: $h: left on the host: $left" ;;
                    *) [ -z "$left" ] || fail "$run: $h: left on the host: $left" ;;&
                    P | E | O | S) [ -s "$work/$h.log" ] && ! grep -qvx -- '-v fru print 0' "$work/$h.log" || fail "$run: $h: more than fru print" ;;
                    U | N) [ ! -s "$work/$h.log" ] || fail "$run: $h: the BMC was asked: $(head -1 "$work/$h.log")" ;;
