@@ -46,13 +46,18 @@ blocks() {
         print end }'
 }
 
-# floor LOG: korrel's child processes as a plain script. Each read is popen's
-# /bin/sh -c; its output goes to /dev/null, not through $(...), for which dash
-# would fork where popen spawns with vfork. Then each system() command.
+# floor LOG: korrel's child processes as a plain script, in korrel's order.
+# Each read is popen's /bin/sh -c; its output goes to /dev/null, not through
+# $(...), for which dash would fork where popen spawns with vfork. The
+# system() commands up to fru.sh's run stand where the writes begin, the
+# read-backs follow them, and the clean-up ends it.
 floor() {
     echo '#!/bin/sh'
-    sed -n "s|^raw 0x0A 0x1[01] .*|/bin/sh -c 'ipmitool &' >/dev/null|p" "$1"
-    printf "/bin/sh -c '%s'\n" "${sys[@]}"
+    printf '%s\n' "${sys[@]}" | awk -v q="'" 'NR == FNR { s[++n] = $0; next }
+        function sh(c) { print "/bin/sh -c " q c q (c ~ /^ipmitool/ ? " >/dev/null" : "") }
+        /^raw 0x0A 0x1[01] / { sh("ipmitool " $0) }
+        /^raw 0x0A 0x12 / && !w++ { for (i = 1; i <= 3; i++) sh(s[i]) }
+        END { for (i = 4; i <= n; i++) sh(s[i]) }' - "$1"
 }
 
 # hf JSON PREPARE NAME COMMAND...: hyperfine, PREPARE (no shell) before each
@@ -100,9 +105,10 @@ for r in sample sparse long multirecord; do
     wmin=$(blocks "$w/$r.bin") smin=$(($(od -An -tu1 -j5 -N1 "$w/$r.bin") > 0))
     reads=$(grep -c '^raw 0x0A 0x11' "$w/$r/log") writes=$(grep -c '^raw 0x0A 0x12' "$w/$r/log")
     sizes=$(grep -c '^raw 0x0A 0x10' "$w/$r/log" || true)
+    # Every block written is read back once.
     verdict=least
-    [ "$reads $writes $sizes" = "$rmin $wmin $smin" ] || verdict="**OFF**" off=1
-    counts+=("| requests, $r record: reads / writes / size | $reads / $writes / $sizes | least: $rmin / $wmin / $smin | $verdict |")
+    [ "$reads $writes $sizes" = "$((rmin + wmin)) $wmin $smin" ] || verdict="**OFF**" off=1
+    counts+=("| requests, $r record: reads (+ read-backs) / writes / size | $reads / $writes / $sizes | least: $rmin + $wmin / $wmin / $smin | $verdict |")
 done
 # The sample's edit left korrel's own record: the real stack's starting point.
 cp "$w/sample.bin" "$w/steady.bin"

@@ -32,6 +32,16 @@ bool readBlock(int device, int block, uint8_t *bytes);
 // Writes one block, retried until the BMC confirms all eight bytes.
 bool writeBlock(int device, int block, const uint8_t *bytes);
 
+// What a block written reads back as: the bytes meant, others, or nothing
+// sound.
+enum class Readback { kept, differs, unreadable };
+
+// Reads a block written back.  A BMC may confirm a write it did not store
+// (a write-protected EEPROM behind it, a write lost on the way), so a
+// confirmation proves nothing: a block that reads back otherwise is
+// written again and read again, within the retry rule.
+Readback readBack(int device, int block, const uint8_t *bytes);
+
 // What a device says of its size: its size in bytes, that it is addressed
 // in words, or nothing sound (the request failed, or its answer is not
 // exactly three hex pairs).

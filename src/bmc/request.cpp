@@ -150,6 +150,22 @@ bool writeBlock(int device, int block, const uint8_t *bytes)
            requestUntilSound(request, answer, writeIsConfirmed);
 }
 
+Readback readBack(int device, int block, const uint8_t *bytes)
+{
+    uint8_t read[kBlockSize];
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (attempt > 0) {
+            pauseBeforeRetry();
+            writeBlock(device, block, bytes);  // only the read that follows counts
+        }
+        if (!readBlock(device, block, read))
+            return Readback::unreadable;
+        if (std::memcmp(read, bytes, kBlockSize) == 0)
+            return Readback::kept;
+    }
+    return Readback::differs;
+}
+
 DeviceSize askDeviceSize(int device)
 {
     Request request;

@@ -64,7 +64,8 @@ constexpr const char *kDateFormat = "MFG Date Time Format Error!!!";    // exact
 constexpr const char *kValueTooLong = "Value Longer Than 63 Bytes!!!";  // exact
 constexpr const char *kOutputFile = "Output File %s Error!!!\n";        // exact
 constexpr const char *kWriteFailed = "Error!!!Write FRU Failed.";
-// After a failed write, one of these two lines says what the BMC holds.
+constexpr const char *kNotKept = "Error!!!FRU Device did not keep the data written.";
+// After a failed write, one of these lines says what the BMC holds.
 constexpr const char *kOldRestored =
     "The old record was written back and reads as before: the BMC holds it unchanged.";
 constexpr const char *kPartOldPartNew =

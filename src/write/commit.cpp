@@ -1,6 +1,7 @@
 // The commit: fru.sh is run, its output tells which blocks the BMC took,
-// korrel sends the rest itself, and when the BMC keeps refusing, puts the
-// old record back, so that a failed write does not leave a new header over
+// korrel sends the rest itself and reads every block back, and when the BMC
+// keeps refusing or the device does not keep what it was sent, puts the old
+// record back, so that a failed write does not leave a new header over
 // half-written areas.
 #include <cstdio>
 #include <cstdlib>
@@ -93,6 +94,19 @@ int finishWrites(int device, const FruImage &image, int from)
     return image.lastBlock + 1;
 }
 
+// Every block written is read back: a confirmed write may not have been
+// stored.  The message of the first block that does not read back as
+// meant, or none.
+const char *readBackAll(int device, const FruImage &image)
+{
+    for (int block = 0; block <= image.lastBlock; ++block) {
+        Readback seen = readBack(device, block, image.bytes + block * kBlockSize);
+        if (seen != Readback::kept)
+            return seen == Readback::differs ? msg::kNotKept : msg::kWriteFailed;
+    }
+    return nullptr;
+}
+
 bool blockHolds(int device, const uint8_t *bytes, int block)
 {
     uint8_t read[kBlockSize];
@@ -141,10 +155,13 @@ bool runFruScript(int device, const FruRecord &record, const FruImage &image, Sc
     run(kRunScript);
     ScriptOutcome outcome = scriptOutcome(image, files.output);
     int refused = finishWrites(device, image, outcome.confirmed);
-    if (refused <= image.lastBlock) {
+    const char *failure = refused <= image.lastBlock ? msg::kWriteFailed : readBackAll(device, image);
+    if (failure != nullptr) {
         // fru.sh, fru.txt and out.txt stay for the diagnosis.
-        putLine(msg::kWriteFailed);
-        int touched = refused > outcome.lastTouched ? refused : outcome.lastTouched;
+        putLine(failure);
+        int touched = image.lastBlock;  // after a read-back, every block was written
+        if (refused <= image.lastBlock)
+            touched = refused > outcome.lastTouched ? refused : outcome.lastTouched;
         bool restored = restoreOldRecord(device, record, image, touched);
         putLine(restored ? msg::kOldRestored : msg::kPartOldPartNew);
         return false;

@@ -21,8 +21,9 @@ bool deviceHoldsImage(int device, const FruRecord &record, const FruImage &image
 // Writes fru.sh; false after printing its message.
 bool writeFruScript(int device, const FruImage &image, bool onlyBsn, FileId &id);
 
-// Runs fru.sh, sends what it left unwritten, and puts the old record back
-// when the BMC keeps refusing; false after printing what the BMC holds.
+// Runs fru.sh, sends what it left unwritten, reads every block back, and
+// puts the old record back when the BMC keeps refusing or the device does
+// not keep a block; false after printing what the BMC holds.
 bool runFruScript(int device, const FruRecord &record, const FruImage &image, ScratchFiles &files);
 
 }  // namespace korrel

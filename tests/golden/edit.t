@@ -56,6 +56,7 @@ ipmitool raw 0x0A 0x12 0x00 0x40 0x00 0xC1 0x00 0x00 0x00 0x00 0x00 0x00 0xE7
 files: fru.sh 755 f
 read 0-8
 write 0-8
+read 0-8
 device unchanged
 === ONLY_BSN empties all fields but the board serial number and stores the fixed date
 device: nine-block
@@ -91,6 +92,7 @@ ipmitool raw 0x0A 0x12 0x00 0x38 0x00 0xC0 0xC0 0xC0 0xC1 0x00 0x00 0x00 0x3C
 files: fru.sh 755 f
 read 0-8
 write 0-7
+read 0-7
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
@@ -127,6 +129,7 @@ Command is completely!
 files: fru.sh 755 f
 read 0-34
 write 0-33
+read 0-33
 -000000 01 01 02 08 14 00 00 e0  >........<
 +000000 01 01 02 08 13 00 00 e1  >........<
 -000040 01 0c 00 be b0 db cf 43  >.......C<
@@ -180,6 +183,7 @@ Command is completely!
 files: fru.sh 755 f
 read 0-34
 write 0-33
+read 0-33
 -000000 01 01 02 08 14 00 00 e0  >........<
 +000000 01 01 02 08 13 00 00 e1  >........<
 -000040 01 0c 00 be b0 db cf 43  >.......C<
@@ -269,6 +273,7 @@ Command is completely!
 files: fru.sh 755 f
 read 0-8
 write 0-8
+read 0-8
 device unchanged
 === A lone key: the usage, and the record written back
 device: nine-block
@@ -315,6 +320,7 @@ Command is completely!
 files: fru.sh 755 f
 read 0-8
 write 0-8
+read 0-8
 device unchanged
 === Keys are case-sensitive: only_bsn is no command
 device: nine-block
@@ -326,6 +332,7 @@ Got only_bsn
 files: fru.sh 755 f
 read 0-8
 write 0-8
+read 0-8
 device unchanged
 === Every key sets its own field
 device: nine-block 512
@@ -352,51 +359,68 @@ read 0-8
 raw 0x0A 0x10 0x00
 write 0-10
 read 0-10
+read 0-10
 raw 0x0A 0x10 0x00
 write 0-11
+read 0-11
 read 0-11
 raw 0x0A 0x10 0x00
 write 0-12
 read 0-12
+read 0-12
 raw 0x0A 0x10 0x00
 write 0-13
+read 0-13
 read 0-13
 raw 0x0A 0x10 0x00
 write 0-14
 read 0-14
+read 0-14
 write 0-14
+read 0-14
 read 0-14
 raw 0x0A 0x10 0x00
 write 0-16
 read 0-16
+read 0-16
 raw 0x0A 0x10 0x00
 write 0-17
+read 0-17
 read 0-17
 raw 0x0A 0x10 0x00
 write 0-18
 read 0-18
+read 0-18
 write 0-18
+read 0-18
 read 0-18
 raw 0x0A 0x10 0x00
 write 0-19
 read 0-19
+read 0-19
 raw 0x0A 0x10 0x00
 write 0-20
+read 0-20
 read 0-20
 raw 0x0A 0x10 0x00
 write 0-21
 read 0-21
+read 0-21
 raw 0x0A 0x10 0x00
 write 0-22
+read 0-22
 read 0-22
 raw 0x0A 0x10 0x00
 write 0-23
 read 0-23
+read 0-23
 raw 0x0A 0x10 0x00
 write 0-24
 read 0-24
+read 0-24
 raw 0x0A 0x10 0x00
 write 0-26
+read 0-26
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 07 10 00 00 e5  >........<
 -000010 01 01 17 c0 c0 c0 c1 e6  >........<
@@ -458,10 +482,13 @@ read 0-8
 raw 0x0A 0x10 0x00
 write 0-16
 read 0-16
+read 0-16
 raw 0x0A 0x10 0x00
 write 0-17
 read 0-17
+read 0-17
 write 0-17
+read 0-17
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 04 07 00 00 f1  >........<
 -000010 01 01 17 c0 c0 c0 c1 e6  >........<
@@ -507,10 +534,13 @@ read 0-8
 raw 0x0A 0x10 0x00
 write 0-10
 read 0-10
+read 0-10
 raw 0x0A 0x10 0x00
 write 0-11
 read 0-11
+read 0-11
 write 0-11
+read 0-11
 -000030 01 03 00 c3 41 42 43 c2  >....ABC.<
 -000038 58 31 c0 c0 c0 c0 c0 c0  >X1......<
 -000040 c1 00 00 00 00 00 00 e7  >........<

@@ -8,6 +8,7 @@ files: fru.sh 755 f
 read 0-8
 raw 0x0A 0x10 0x00
 write 0-9
+read 0-9
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 04 07 00 00 f1  >........<
 -000010 01 01 17 c0 c0 c0 c1 e6  >........<
@@ -36,7 +37,9 @@ read 0-8
 raw 0x0A 0x10 0x00
 write 0-9
 read 0-9
+read 0-9
 write 0-9
+read 0-9
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 04 07 00 00 f1  >........<
 -000010 01 01 17 c0 c0 c0 c1 e6  >........<
@@ -64,7 +67,9 @@ files: fru.sh 755 f
 read 0-8
 write 0-7
 read 0-7
+read 0-7
 write 0-7
+read 0-7
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
@@ -91,14 +96,18 @@ read 0-8
 raw 0x0A 0x10 0x00
 write 0-16
 read 0-16
+read 0-16
 raw 0x0A 0x10 0x00
 write 0-23
+read 0-23
 read 0-23
 raw 0x0A 0x10 0x00
 write 0-31
 read 0-31
+read 0-31
 raw 0x0A 0x10 0x00
 write 0-38
+read 0-38
 read 0-38
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 03 24 00 00 d5  >....$...<
@@ -188,6 +197,7 @@ files: fru.sh 755 f
 read 0-8
 raw 0x0A 0x10 0x00
 write 0-15
+read 0-15
 -000030 01 03 00 c3 41 42 43 c2  >....ABC.<
 -000038 58 31 c0 c0 c0 c0 c0 c0  >X1......<
 -000040 c1 00 00 00 00 00 00 e7  >........<
@@ -221,6 +231,7 @@ Command is completely!
 files: fru.sh 755 f
 read 0-8
 write 0-8
+read 0-8
 device unchanged
 === ONLY_BSN on a record without chassis area adds korrel's internal use block and no chassis area
 device: board-product 512
@@ -230,6 +241,7 @@ files: fru.sh 755 f
 read 0-5
 raw 0x0A 0x10 0x00
 write 0-6
+read 0-6
 -000000 01 00 00 01 04 00 00 fa  >........<
 -000008 01 03 00 bc e3 b9 c5 4d  >.......M<
 -000010 61 6b 65 72 c0 c4 53 4e  >aker..SN<
@@ -261,6 +273,7 @@ read 0-255
 read 0-255
 raw 0x0A 0x10 0x00
 write 0-256
+read 0-256
 -000000 01 01 00 fb fe 00 00 05  >........<
 +000000 01 01 00 fb ff 00 00 04  >........<
 -0007d8 01 03 00 bc e3 b9 c5 4d  >.......M<

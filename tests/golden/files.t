@@ -19,6 +19,7 @@ run: chmod 1777 .; korrel BSN X | tail -n 1
 files: fru.sh 755 f
 read 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -41,6 +42,7 @@ run: chmod 700 .; korrel BSN X | tail -n 1
 files: fru.sh 755 f
 read 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -62,12 +64,13 @@ device: nine-block
 run: umask 000; mkdir ../bin; printf '#!/bin/sh\nstat -c "%%n %%a" fru.txt fru.sh out.txt >>../modes 2>/dev/null\nexec "%s" "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod 755 ../bin/ipmitool; PATH=$PWD/../bin:$PATH stage korrel::runFruScript 'stat -c "%n %a" fru.txt fru.sh out.txt >>../modes' BSN X | tail -n 1; sort ../modes | uniq -c
 [exit 0]
       1 fru.sh 700
-      9 fru.sh 755
-     10 fru.txt 600
-      9 out.txt 600
+     18 fru.sh 755
+     19 fru.txt 600
+     18 out.txt 600
 files: fru.sh 755 f
 read 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -82,7 +85,9 @@ files: fru.sh 755 f
 read 0-8
 write 0-8
 read 0-8
+read 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 59 00 c0 c0  >BC..Y...<
@@ -170,6 +175,7 @@ files: fru.sh 755 f
 read 0-8
 write 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<

@@ -9,6 +9,7 @@ Read FRU from BMC ~ Done.
 files: fru.sh 755 f
 read 0-22
 write 0-22
+read 0-22
 device unchanged
 === Vendor record: a new serial of the same length changes only its bytes and the board checksum
 device: vendor 512
@@ -17,6 +18,7 @@ run: korrel BSN ZM18AS099999 | tail -n 1
 files: fru.sh 755 f
 read 0-22
 write 0-22
+read 0-22
 -000050 5a 4d 31 38 41 53 30 31  >ZM18AS01<
 -000058 32 33 34 35 44 11 b2 2b  >2345D..+<
 -000060 33 01 01 81 21 c1 00 08  >3...!...<
@@ -30,6 +32,7 @@ run: korrel MN Supermicro | tail -n 1
 files: fru.sh 755 f
 read 0-22
 write 0-22
+read 0-22
 -000068 01 0a 01 88 73 0d 97 72  >....s..r<
 -000070 9b 8e f2 0b cd 53 59 53  >.....SYS<
 -000078 2d 31 30 32 39 55 2d 54  >-1029U-T<
@@ -57,6 +60,7 @@ run: korrel ONLY_BSN | tail -n 1
 files: fru.sh 755 f
 read 0-22
 write 0-10
+read 0-10
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 05 09 00 00 ec  >........<
 -000020 01 03 13 88 e3 5c 36 58  >.....\6X<
@@ -83,6 +87,7 @@ Read FRU from BMC ~ Done.
 files: fru.sh 755 f
 read 0-22
 write 0-22
+read 0-22
 device unchanged
 === A NUL inside 8-bit text is written back as read
 device: vendor 512
@@ -94,6 +99,7 @@ ipmitool raw 0x0A 0x12 0x00 0x40 0x00 0x00 0x70 0x65 0x72 0x6D 0x69 0x63 0x72
 files: fru.sh 755 f
 read 0-22
 write 0-21
+read 0-21
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0c 00 00 e7  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -133,6 +139,7 @@ run: korrel BSN X | tail -n 1
 files: fru.sh 755 f
 read 0-22
 write 0-21
+read 0-21
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0c 00 00 e7  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -172,6 +179,7 @@ run: korrel BSN X | tail -n 1
 files: fru.sh 755 f
 read 0-22
 write 0-21
+read 0-21
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0c 00 00 e7  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -209,6 +217,7 @@ run: korrel BSN X | tail -n 1
 files: fru.sh 755 f
 read 0-13
 write 0-13
+read 0-13
 -000000 01 00 01 04 0a 00 00 f0  >........<
 -000008 01 03 17 c5 43 48 2d 31  >....CH-1<
 -000010 55 c6 43 53 30 30 30 31  >U.CS0001<
@@ -238,6 +247,7 @@ read 0-0
 raw 0x0A 0x10 0x00
 read 1-16
 write 0-17
+read 0-17
 -000000 01 00 01 04 09 0d 00 e4  >........<
 -000008 01 03 17 c5 43 48 2d 31  >....CH-1<
 -000010 55 c6 43 53 30 30 30 31  >U.CS0001<
@@ -305,6 +315,7 @@ run: korrel BSN X | tail -n 1
 files: fru.sh 755 f
 read 0-13
 write 0-13
+read 0-13
 -000030 42 2d 31 c5 42 30 30 30  >B-1.B000<
 -000038 31 c6 4d 42 2d 31 2d 41  >1.MB-1-A<
 -000040 c0 c0 c1 00 00 00 00 61  >.......a<
@@ -321,6 +332,7 @@ run: korrel BSN X | tail -n 1
 files: fru.sh 755 f
 read 0-11
 write 0-8
+read 0-8
 -000000 01 02 01 04 0a 00 00 ee  >........<
 +000000 01 02 01 04 07 00 00 f1  >........<
 -000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -353,6 +365,7 @@ files: fru.sh 755 f
 read 0-22
 raw 0x0A 0x10 0x00
 write 0-23
+read 0-23
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0e 00 00 e5  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -405,6 +418,7 @@ read 0-22
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 write 0-23
+read 0-23
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0e 00 00 e5  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -446,6 +460,7 @@ read 0-22
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 write 0-23
+read 0-23
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0e 00 00 e5  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -636,6 +651,7 @@ files: fru.sh 755 f
 read 0-22
 raw 0x0A 0x10 0x00
 write 0-23
+read 0-23
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0e 00 00 e5  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -680,6 +696,7 @@ files: fru.sh 755 f
 read 0-26
 raw 0x0A 0x10 0x00
 write 0-27
+read 0-27
 -000000 01 00 01 07 11 00 00 e6  >........<
 -000008 01 06 17 c8 43 53 45 2d  >....CSE-<
 -000010 38 32 39 55 ce 43 38 32  >829U.C82<
@@ -748,6 +765,7 @@ run: fru >../before; korrel BSN CN7016385F9999 | tail -n 1; fru | diff ../before
 files: fru.sh 755 f
 read 0-17
 write 0-17
+read 0-17
 -000030 35 46 30 31 32 33 c9 30  >5F0123.0<
 +000030 35 46 39 39 39 39 c9 30  >5F9999.0<
 -000040 c0 c1 00 00 00 00 00 d4  >........<
@@ -763,6 +781,7 @@ files: fru.sh 755 f
 read 0-17
 raw 0x0A 0x10 0x00
 write 0-19
+read 0-19
 -000000 01 09 00 01 0c 00 00 e9  >........<
 -000008 01 08 00 10 20 b5 c9 44  >.... ..D<
 -000010 65 6c 6c 20 49 6e 63 2e  >ell Inc.<
@@ -815,6 +834,7 @@ files: fru.sh 755 f
 read 0-13
 raw 0x0A 0x10 0x00
 write 0-14
+read 0-14
 -000000 01 00 01 03 09 00 00 f2  >........<
 -000008 01 02 17 c0 c6 43 48 30  >.....CH0<
 -000010 30 30 31 c0 c1 00 00 93  >001.....<
@@ -856,6 +876,7 @@ run: fru >../before; korrel BSN BSN0000418 | tail -n 1; fru | diff ../before -
 files: fru.sh 755 f
 read 0-20
 write 0-15
+read 0-15
 -000000 01 00 01 08 10 00 00 e6  >........<
 -000008 01 03 17 c6 43 48 53 2d  >....CHS-<
 -000010 32 55 c9 43 53 30 30 30  >2U.CS000<
@@ -901,7 +922,9 @@ read 0-63
 raw 0x0A 0x10 0x00
 write 0-71
 read 0-71
+read 0-71
 write 0-71
+read 0-71
 -0001f0 01 02 00 c0 c0 c0 c0 c0  >........<
 -0001f8 c0 c0 c0 c1 00 00 00 3c  >.......<<
 -000200 00 00 00 00 00 00 00 00  >........<
@@ -935,6 +958,7 @@ read 0-0
 raw 0x0A 0x10 0x00
 read 1-19
 write 0-20
+read 0-20
 -000000 01 00 01 04 0a 10 00 e0  >........<
 -000008 01 03 17 ca 43 48 2d 53  >....CH-S<
 -000010 32 36 30 30 57 46 c6 43  >2600WF.C<
@@ -990,6 +1014,7 @@ read 0-0
 raw 0x0A 0x10 0x00
 read 1-16
 write 0-18
+read 0-18
 -000000 01 00 01 04 09 0e 00 e3  >........<
 -000008 01 03 17 c8 43 48 2d 53  >....CH-S<
 -000010 52 36 35 30 c6 43 53 30  >R650.CS0<
@@ -1041,6 +1066,7 @@ read 0-0
 raw 0x0A 0x10 0x00
 read 1-21
 write 0-23
+read 0-23
 -000000 01 00 00 01 07 0d 00 ea  >........<
 -000008 01 06 00 10 20 b5 c5 44  >.... ..D<
 -000010 65 6c 74 61 ca 44 50 53  >elta.DPS<
@@ -1103,6 +1129,7 @@ read 0-0
 raw 0x0A 0x10 0x00
 read 1-208
 write 0-210
+read 0-210
 -000000 01 01 21 25 2c 33 00 59  >..!%,3.Y<
 +000000 01 01 21 25 2c 35 00 57  >..!%,5.W<
 -000160 01 07 00 cc 50 69 67 65  >....Pige<
@@ -1458,6 +1485,7 @@ run: korrel ONLY_BSN >/dev/null; fru
 files: fru.sh 755 f
 read 0-26
 write 0-8
+read 0-8
 -000000 01 00 01 07 11 00 00 e6  >........<
 -000008 01 06 17 c8 43 53 45 2d  >....CSE-<
 -000010 38 32 39 55 ce 43 38 32  >829U.C82<

@@ -1,0 +1,42 @@
+# A write counts only when the device reads it back: every block written is
+# read back and compared, and one that differs is written again, within the
+# retry rule.  A block the device does not keep is a failed write, undone.
+=== Every write confirmed and none stored, as behind a write-protected EEPROM: the failure says so, and the record reads as before
+device: nine-block
+run: FRUSIM_LOSE_WRITE=0- korrel BSN X | sed -n '/Execute/,$p'
+Execute fru.sh ~Error!!!FRU Device did not keep the data written.
+The old record was written back and reads as before: the BMC holds it unchanged.
+[exit 1]
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
+read 0-8
+write 0-8
+read 0-4
+write 4-4
+read 4-4
+write 4-4
+read 4-4
+write 4-4
+read 4-4
+write 4-4
+read 4-4
+read 0-3
+write 4-4
+read 4-4
+write 5-5
+read 5-8
+device unchanged
+=== One write confirmed and not stored: that block is written again, and the edit goes on
+device: nine-block
+run: FRUSIM_LOSE_WRITE=4 korrel BSN X | tail -n 2
+------------------------
+[exit 0]
+files: fru.sh 755 f
+read 0-8
+write 0-8
+read 0-4
+write 4-4
+read 4-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
