@@ -39,7 +39,8 @@ enum class Readback { kept, differs, unreadable };
 // Reads a block written back.  A BMC may confirm a write it did not store
 // (a write-protected EEPROM behind it, a write lost on the way), so a
 // confirmation proves nothing: a block that reads back otherwise is
-// written again and read again, within the retry rule.
+// written again and read again, within the retry rule, as long as the BMC
+// takes the write.
 Readback readBack(int device, int block, const uint8_t *bytes);
 
 // What a device says of its size: its size in bytes, that it is addressed

@@ -154,9 +154,11 @@ Readback readBack(int device, int block, const uint8_t *bytes)
 {
     uint8_t read[kBlockSize];
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        // A write refused five times leaves the block as it reads.
         if (attempt > 0) {
             pauseBeforeRetry();
-            writeBlock(device, block, bytes);  // only the read that follows counts
+            if (!writeBlock(device, block, bytes))
+                return Readback::differs;
         }
         if (!readBlock(device, block, read))
             return Readback::unreadable;

@@ -71,6 +71,11 @@ constexpr const char *kOldRestored =
 constexpr const char *kPartOldPartNew =
     "The record is left part old, part new: do not run korrel on it. Fix the cause,\n"
     "then run sh -e ./fru.sh again or restore your saved copy (README, Safety).";
+// %s is the first block that could not be read back.
+constexpr const char *kRestoreUnknown =
+    "The old record was written back, but could not be read back from block %s on:\n"
+    "what the BMC holds is not known. Fix the cause, then compare ipmitool fru read 0 FILE\n"
+    "with your saved copy (README, Safety).\n";  // exact
 }  // namespace msg
 
 // Why a run cannot go on: a message, and the area it names when the

@@ -16,6 +16,7 @@ namespace korrel {
 namespace {
 
 constexpr const char *kEchoLine = "==== FRU =====\n";
+constexpr int kBlockNumberSize = 12;  // any int
 
 // The script runs with -e so that it stops at the first write the BMC
 // refuses: the blocks behind it are never sent.
@@ -107,28 +108,36 @@ const char *readBackAll(int device, const FruImage &image)
     return nullptr;
 }
 
-bool blockHolds(int device, const uint8_t *bytes, int block)
-{
-    uint8_t read[kBlockSize];
-    return readBlock(device, block, read) && std::memcmp(read, bytes, kBlockSize) == 0;
-}
-
 // Puts the old record back over blocks 0 to last, as far as it reaches,
-// and reads each back; true when every one holds the old bytes again.
-// Blocks the old record did not reach held bytes korrel never read; they
-// are left as they are, outside the old header's areas.  A block whose new
-// bytes are the old ones needs no write, and a write refused may have
-// changed nothing: the read-back decides.
-bool restoreOldRecord(int device, const FruRecord &record, const FruImage &image, int last)
+// and prints what the read-back shows.  Every block is written before any
+// is read back, so that a BMC that stops answering reads leaves no block
+// unwritten that would have taken its write.  Blocks the old record did not
+// reach held bytes korrel never read; they are left as they are, outside
+// the old header's areas.  A block whose new bytes are the old ones needs
+// no write, and a write refused may have changed nothing: the read-back
+// decides, and writes a block that differs again.  It stops at a block it
+// cannot read: the BMC has stopped answering, and each block more would
+// cost five tries.
+void restoreOldRecord(int device, const FruRecord &record, const FruImage &image, int last)
 {
-    for (int block = 0; block <= last && block < record.blocks; ++block) {
+    const int end = last < record.blocks ? last + 1 : record.blocks;
+    for (int block = 0; block < end; ++block) {
         const uint8_t *old = record.bytes + block * kBlockSize;
         if (std::memcmp(old, image.bytes + block * kBlockSize, kBlockSize) != 0)
             writeBlock(device, block, old);
-        if (!blockHolds(device, old, block))
-            return false;
     }
-    return true;
+    bool mixed = false;
+    for (int block = 0; block < end; ++block) {
+        Readback seen = readBack(device, block, record.bytes + block * kBlockSize);
+        mixed = mixed || seen == Readback::differs;
+        if (seen == Readback::unreadable && !mixed) {
+            char number[kBlockNumberSize];
+            std::snprintf(number, sizeof number, "%d", block);
+            putFormat(msg::kRestoreUnknown, number);
+            return;
+        }
+    }
+    putLine(mixed ? msg::kPartOldPartNew : msg::kOldRestored);
 }
 
 void closingBanner()
@@ -162,8 +171,7 @@ bool runFruScript(int device, const FruRecord &record, const FruImage &image, Sc
         int touched = image.lastBlock;  // after a read-back, every block was written
         if (refused <= image.lastBlock)
             touched = refused > outcome.lastTouched ? refused : outcome.lastTouched;
-        bool restored = restoreOldRecord(device, record, image, touched);
-        putLine(restored ? msg::kOldRestored : msg::kPartOldPartNew);
+        restoreOldRecord(device, record, image, touched);
         return false;
     }
     putDone();

@@ -11,7 +11,9 @@ files: a 755 d b 755 d
 read 0-8
 write 0-8
 read 0-8
+read 0-8
 write 0-8
+read 0-8
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
@@ -26,6 +28,7 @@ files: fru.sh 755 f
 read 0-0
 read 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -39,6 +42,7 @@ nobody 600 /run/lock/korrel-65534.lock
 files: fru.sh 755 f
 read 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -51,6 +55,7 @@ new lock released
 files: fru.sh 755 f out 600 f
 read 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<

@@ -515,35 +515,10 @@ write 23-23
 write 23-23
 write 23-23
 write 0-0
-read 0-6
 write 7-7
-read 7-8
 write 9-9
-read 9-10
-write 11-11
-read 11-11
-write 12-12
-read 12-12
-write 13-13
-read 13-13
-write 14-14
-read 14-14
-write 15-15
-read 15-15
-write 16-16
-read 16-16
-write 17-17
-read 17-17
-write 18-18
-read 18-18
-write 19-19
-read 19-19
-write 20-20
-read 20-20
-write 21-21
-read 21-21
-write 22-22
-read 22-22
+write 11-22
+read 0-22
 device unchanged
 === A device that does not tell its size, asked five times, counts as too small
 device: vendor 512

@@ -19,11 +19,8 @@ write 4-4
 read 4-4
 write 4-4
 read 4-4
-read 0-3
-write 4-4
-read 4-4
-write 5-5
-read 5-8
+write 4-5
+read 0-8
 device unchanged
 === One write confirmed and not stored: that block is written again, and the edit goes on
 device: nine-block
@@ -40,3 +37,63 @@ read 4-8
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 +000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== Writes confirmed and not stored from the sixth on, the restore's too: the record is left part old, part new, and the verdict says so
+device: nine-block
+run: FRUSIM_LOSE_WRITE=5- korrel BSN X 2>&1 | tail -n 4
+Execute fru.sh ~Error!!!FRU Device did not keep the data written.
+The record is left part old, part new: do not run korrel on it. Fix the cause,
+then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+[exit 1]
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
+read 0-8
+write 0-8
+read 0-5
+write 5-5
+read 5-5
+write 5-5
+read 5-5
+write 5-5
+read 5-5
+write 5-5
+read 5-5
+write 4-5
+read 0-4
+write 4-4
+read 4-4
+write 4-4
+read 4-4
+write 4-4
+read 4-4
+write 4-4
+read 4-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
+=== Writes refused from block 5 on, after an edit that moves every area, and every read-back refused: every old block is written back before any read, and the verdict is not known, not part old, part new
+device: nine-block 512
+run: FRUSIM_FAIL_WRITE_BLOCK=5 FRUSIM_FAIL_READ=9- korrel CPN ABC 2>/dev/null | tail -n 5
+Execute fru.sh ~Error!!!Write FRU Failed.
+The old record was written back, but could not be read back from block 0 on:
+what the BMC holds is not known. Fix the cause, then compare ipmitool fru read 0 FILE
+with your saved copy (README, Safety).
+[exit 1]
+files: fru.sh 755 f fru.txt 600 f out.txt 600 f
+read 0-8
+raw 0x0A 0x10 0x00
+write 0-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+write 0-0
+write 2-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+read 0-0
+read 0-0
+read 0-0
+read 0-0
+read 0-0
+device unchanged
