@@ -224,6 +224,10 @@ int serveRead(const Request &rq, FILE *dev, long size, long index) {
     fprintf(stderr, "ipmitool: cannot read FRUSIM_IMAGE\n");
     return 1;
   }
+  // A bit flipped on the way, a different one in each read: by the read's
+  // index, bit index % 8 of data byte index / 8.
+  if (faultTargets("FRUSIM_READ_FLIP", index, nullptr))
+    bytes[1 + index / kBlockSize % count] ^= static_cast<unsigned char>(1 << index % kBlockSize);
   printResponse(bytes, 1 + static_cast<int>(count));
   return 0;
 }
@@ -277,6 +281,7 @@ bool faultsValid(const char *logPath) {
                                         {"FRUSIM_FAIL_WRITE", kIndex},
                                         {"FRUSIM_LOSE_WRITE", kIndex},
                                         {"FRUSIM_INFO_LINE", kIndexText},
+                                        {"FRUSIM_READ_FLIP", kIndex},
                                         {"FRUSIM_READ_LINE", kIndexText},
                                         {"FRUSIM_WRITE_COUNT", kIndexHex},
                                         {"FRUSIM_FAIL_WRITE_BLOCK", kNumber},

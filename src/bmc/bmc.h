@@ -32,9 +32,15 @@ bool readBlock(int device, int block, uint8_t *bytes);
 // Writes one block, retried until the BMC confirms all eight bytes.
 bool writeBlock(int device, int block, const uint8_t *bytes);
 
-// What a block written reads back as: the bytes meant, others, or nothing
-// sound.
+// What a block reads back as: the bytes meant (or two reads agreeing),
+// others, or nothing sound.
 enum class Readback { kept, differs, unreadable };
+
+// Reads a block read before once more, and again until a read agrees with
+// an earlier one, within the retry rule: for bytes no checksum covers, so
+// that a byte mis-read on the way is not taken for the device's.  bytes
+// holds the first read and gets the bytes two reads agree on.
+Readback rereadBlock(int device, int block, uint8_t *bytes);
 
 // Reads a block written back.  A BMC may confirm a write it did not store
 // (a write-protected EEPROM behind it, a write lost on the way), so a

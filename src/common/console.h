@@ -41,6 +41,7 @@ constexpr const char *kBadHeader = "Error!!!Common Header Invalid.";
 constexpr const char *kNoBoard = "Error!!!Board Info missing.";
 constexpr const char *kNoProduct = "Error!!!Product Info missing.";
 constexpr const char *kInternalUse = "Error!!!Internal Use Info cannot be kept.";
+constexpr const char *kInternalUseMisread = "Error!!!Internal Use Info not read the same twice.";
 // An info area that fails its checks; %s is Chassis, Board or Product.
 constexpr const char *kAreaFormat = "Error!!!%s Info format invalid.\n";      // exact
 constexpr const char *kAreaChecksum = "Error!!!%s Info checksum invalid.\n";  // exact

@@ -20,6 +20,30 @@ Problem startRecord(int device, FruRecord &record)
     return {};
 }
 
+// The internal use area is written back byte for byte and no checksum
+// covers it, so its blocks are read twice.
+Problem confirmInternalUse(int device, FruRecord &record)
+{
+    const int first = record.internalUseAt / kBlockSize;
+    for (int block = first; block < first + record.internalUseBlocks; ++block) {
+        Readback seen = rereadBlock(device, block, record.bytes + block * kBlockSize);
+        if (seen != Readback::kept)
+            return {seen == Readback::differs ? msg::kInternalUseMisread : msg::kReadFailed, nullptr};
+    }
+    return {};
+}
+
+// A failed request is told exactly, as ever; a record that cannot be kept
+// by its problem.
+bool readEnds(const Problem &why)
+{
+    if (why.message == msg::kReadFailed)
+        putText(why.message);
+    else
+        putProblem(why);
+    return false;
+}
+
 }  // namespace
 
 // Reads the record block by block, from the header on, as far as its areas
@@ -32,25 +56,21 @@ bool readFruFromBmc(int device, FruRecord &record, FruValues &values)
     resetRecord(record, values);
     Problem why{};
     for (int block = 0, needed = 1; block < needed; ++block) {
-        if (!readBlock(device, block, record.bytes + block * kBlockSize)) {
-            putText(msg::kReadFailed);
-            return false;
-        }
+        if (!readBlock(device, block, record.bytes + block * kBlockSize))
+            return readEnds({msg::kReadFailed, nullptr});
         record.blocks = block + 1;
         if (block == 0)
             why = startRecord(device, record);
         if (why.message == nullptr)
             needed = blocksNeeded(record, why);
-        if (why.message != nullptr) {
-            putProblem(why);
-            return false;
-        }
+        if (why.message != nullptr)
+            return readEnds(why);
     }
     why = decodeFruRecord(record, values);
-    if (why.message != nullptr) {
-        putProblem(why);
-        return false;
-    }
+    if (why.message == nullptr)
+        why = confirmInternalUse(device, record);
+    if (why.message != nullptr)
+        return readEnds(why);
     putDone();
     return true;
 }

@@ -55,6 +55,7 @@ ipmitool raw 0x0A 0x12 0x00 0x38 0x00 0x58 0x31 0xC0 0xC0 0xC0 0xC0 0xC0 0xC0
 ipmitool raw 0x0A 0x12 0x00 0x40 0x00 0xC1 0x00 0x00 0x00 0x00 0x00 0x00 0xE7
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 device unchanged
@@ -91,6 +92,7 @@ ipmitool raw 0x0A 0x12 0x00 0x30 0x00 0x01 0x02 0x00 0xC0 0xC0 0xC0 0xC0 0xC0
 ipmitool raw 0x0A 0x12 0x00 0x38 0x00 0xC0 0xC0 0xC0 0xC1 0x00 0x00 0x00 0x3C
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-7
 read 0-7
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
@@ -128,6 +130,7 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-34
+read 1-1
 write 0-33
 read 0-33
 -000000 01 01 02 08 14 00 00 e0  >........<
@@ -182,6 +185,7 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-34
+read 1-1
 write 0-33
 read 0-33
 -000000 01 01 02 08 14 00 00 e0  >........<
@@ -272,6 +276,7 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 device unchanged
@@ -319,6 +324,7 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 device unchanged
@@ -331,6 +337,7 @@ Got only_bsn
 
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 device unchanged
@@ -356,68 +363,85 @@ run: for k in CPN CSN CCI BM BPN BSN BAN FFI CM MN PN PPN PV PSN AT FII CPI; do 
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-10
 read 0-10
 read 0-10
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-11
 read 0-11
 read 0-11
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-12
 read 0-12
 read 0-12
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-13
 read 0-13
 read 0-13
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-14
 read 0-14
 read 0-14
+read 1-1
 write 0-14
 read 0-14
 read 0-14
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-16
 read 0-16
 read 0-16
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-17
 read 0-17
 read 0-17
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-18
 read 0-18
 read 0-18
+read 1-1
 write 0-18
 read 0-18
 read 0-18
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-19
 read 0-19
 read 0-19
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-20
 read 0-20
 read 0-20
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-21
 read 0-21
 read 0-21
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-22
 read 0-22
 read 0-22
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-23
 read 0-23
 read 0-23
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-24
 read 0-24
 read 0-24
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-26
 read 0-26
@@ -479,14 +503,17 @@ run: korrel CPI 123456789012345678901234567890123456789012345678901234567890123 
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-16
 read 0-16
 read 0-16
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-17
 read 0-17
 read 0-17
+read 1-1
 write 0-17
 read 0-17
 -000000 01 01 02 03 06 00 00 f3  >........<
@@ -531,14 +558,17 @@ run: korrel PN " -x \$(id) 'q' \"d\" ;|&<> " | tail -n 1; korrel AT "%s%n\\" | t
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-10
 read 0-10
 read 0-10
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-11
 read 0-11
 read 0-11
+read 1-1
 write 0-11
 read 0-11
 -000030 01 03 00 c3 41 42 43 c2  >....ABC.<

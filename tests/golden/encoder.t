@@ -6,6 +6,7 @@ run: korrel CPN AB | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-9
 read 0-9
@@ -34,10 +35,12 @@ run: korrel CPN ABCD | tail -n 1; korrel CSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-9
 read 0-9
 read 0-9
+read 1-1
 write 0-9
 read 0-9
 -000000 01 01 02 03 06 00 00 f3  >........<
@@ -65,9 +68,11 @@ run: korrel ONLY_BSN | tail -n 1; korrel AT X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-7
 read 0-7
 read 0-7
+read 1-1
 write 0-7
 read 0-7
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
@@ -93,22 +98,27 @@ Error!!!Data too long.
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-16
 read 0-16
 read 0-16
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-23
 read 0-23
 read 0-23
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-31
 read 0-31
 read 0-31
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-38
 read 0-38
 read 0-38
+read 1-1
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 03 24 00 00 d5  >....$...<
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
@@ -195,6 +205,7 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-15
 read 0-15
@@ -230,6 +241,7 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 device unchanged
@@ -270,7 +282,9 @@ Error!!!Data too long.
  01 01 00 fb ff 00 00 04
 files: fru.sh 755 f
 read 0-255
+read 1-250
 read 0-255
+read 1-250
 raw 0x0A 0x10 0x00
 write 0-256
 read 0-256

@@ -44,6 +44,7 @@ Command is completely!
 files: fru.sh 755 f
 read 0-0
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -57,6 +58,7 @@ Read FRU from BMC ~ Done.
 files: fru.sh 755 f
 read 0-4
 read 4-8
+read 1-1
 write 0-8
 read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -114,6 +116,7 @@ Error!!!Data too long.
 [exit 1]
 files:
 read 0-8
+read 1-1
 device unchanged
 === Keys are case-sensitive, and the date has no key
 device: nine-block
@@ -145,9 +148,13 @@ CPI : Custom Product Info
 [exit 1]
 files:
 read 0-8
+read 1-1
 read 0-8
+read 1-1
 read 0-8
+read 1-1
 read 0-8
+read 1-1
 device unchanged
 === A value with a newline splits its line of fru.txt
 device: nine-block
@@ -157,7 +164,9 @@ Parser fru.txt ~Input File fru.txt Format Error!!![exit 1]
 Parser fru.txt ~Input File fru.txt Format Error!!![exit 1]
 files: fru.txt 600 f
 read 0-8
+read 1-1
 read 0-8
+read 1-1
 device unchanged
 === A date changed in fru.txt during the run
 device: nine-block
@@ -165,6 +174,7 @@ run: stage korrel::parseFruText 'printf "%s\n" "$(sed "s/^MFG Date Time:.*/MFG D
 Parser fru.txt ~MFG Date Time Format Error!!![exit 1]
 files: fru.txt 600 f
 read 0-8
+read 1-1
 device unchanged
 === A write error on fru.sh: here its size limit, as a full disk would
 device: nine-block 512
@@ -184,6 +194,7 @@ Command is completely!
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-3
 write 3-8
 read 0-8
@@ -201,6 +212,7 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 write 6-8
 read 0-8
@@ -232,6 +244,7 @@ The old record was written back and reads as before: the BMC holds it unchanged.
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-4
 write 4-4
 write 4-4
@@ -275,6 +288,7 @@ then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-5
 write 5-5
 write 5-5
@@ -301,11 +315,12 @@ read 5-5
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 === Writes refused from the sixth on and every read-back refused: what the BMC holds is not known, and the verdict says so
 device: nine-block
-run: FRUSIM_FAIL_WRITE=5- FRUSIM_FAIL_READ=9- korrel BSN X 2>/dev/null | tail -n 2
+run: FRUSIM_FAIL_WRITE=5- FRUSIM_FAIL_READ=10- korrel BSN X 2>/dev/null | tail -n 2
 with your saved copy (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-5
 write 5-5
 write 5-5
@@ -335,6 +350,7 @@ run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) [ -p /dev/stdout 
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 write 0-8
 read 0-8
@@ -350,6 +366,7 @@ then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-8
 write 3-3
 write 3-3
@@ -389,6 +406,7 @@ then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-5
 write 5-5
 write 5-5

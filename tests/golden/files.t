@@ -18,6 +18,7 @@ run: chmod 1777 .; korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -41,6 +42,7 @@ run: chmod 700 .; korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -69,6 +71,7 @@ run: umask 000; mkdir ../bin; printf '#!/bin/sh\nstat -c "%%n %%a" fru.txt fru.s
      18 out.txt 600
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -83,9 +86,11 @@ kept
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -111,6 +116,7 @@ Write fru.txt ~Input File fru.txt Error!!!
 [exit 1]
 files: fru.txt 755 d
 read 0-8
+read 1-1
 device unchanged
 === fru.sh is a directory
 device: nine-block
@@ -120,6 +126,7 @@ Write fru.sh ~Output File fru.sh Error!!!
 [exit 1]
 files: fru.sh 755 d fru.txt 600 f
 read 0-8
+read 1-1
 device unchanged
 === out.txt is a directory
 device: nine-block
@@ -129,6 +136,7 @@ Execute fru.sh ~Output File out.txt Error!!!
 [exit 1]
 files: fru.sh 700 f fru.txt 600 f out.txt 755 d
 read 0-8
+read 1-1
 device unchanged
 === fru.txt swapped for a link to crafted values before it is read back
 device: nine-block
@@ -137,6 +145,7 @@ Parser fru.txt ~Input File fru.txt Error!!!
 [exit 1]
 files: fru.txt 777 l
 read 0-8
+read 1-1
 device unchanged
 === fru.txt replaced by another file under its name before it is read back
 device: nine-block
@@ -145,6 +154,7 @@ Parser fru.txt ~Input File fru.txt Error!!!
 [exit 1]
 files: fru.txt 644 f
 read 0-8
+read 1-1
 device unchanged
 === fru.sh swapped for a link to another script before it is made executable
 device: nine-block
@@ -155,6 +165,7 @@ Execute fru.sh ~Output File fru.sh Error!!!
 not run
 files: fru.sh 777 l fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 device unchanged
 === out.txt swapped for a link after korrel made it
 device: nine-block
@@ -165,6 +176,7 @@ Execute fru.sh ~Output File out.txt Error!!!
 kept
 files: fru.sh 755 f fru.txt 600 f out.txt 777 l
 read 0-8
+read 1-1
 device unchanged
 === out.txt replaced during the script: its answers prove nothing, and korrel sends every block itself
 device: nine-block
@@ -173,6 +185,7 @@ run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) [ -e ../swapped ]
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 write 0-8
 read 0-8

@@ -9,9 +9,11 @@ run: mkdir a b; (cd a && FRUSIM_DELAY_MS=20 korrel BSN AAAA | tail -n 1) & (cd b
 [exit 0]
 files: a 755 d b 755 d
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
@@ -27,6 +29,7 @@ run: FRUSIM_DELAY_MS=5000 "$korrel_bin" BSN AAAA >/dev/null & until [ -s "$FRUSI
 files: fru.sh 755 f
 read 0-0
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -41,6 +44,7 @@ root 600 /run/korrel.lock
 nobody 600 /run/lock/korrel-65534.lock
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -54,6 +58,7 @@ new lock released
 [exit 0]
 files: fru.sh 755 f out 600 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<

@@ -8,6 +8,7 @@ Read FRU from BMC ~ Done.
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-22
 read 0-22
 device unchanged
@@ -17,6 +18,7 @@ run: korrel BSN ZM18AS099999 | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-22
 read 0-22
 -000050 5a 4d 31 38 41 53 30 31  >ZM18AS01<
@@ -31,6 +33,7 @@ run: korrel MN Supermicro | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-22
 read 0-22
 -000068 01 0a 01 88 73 0d 97 72  >....s..r<
@@ -59,6 +62,7 @@ run: korrel ONLY_BSN | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-10
 read 0-10
 -000000 01 01 04 07 0d 00 00 e6  >........<
@@ -86,6 +90,7 @@ Read FRU from BMC ~ Done.
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-22
 read 0-22
 device unchanged
@@ -98,6 +103,7 @@ ipmitool raw 0x0A 0x12 0x00 0x38 0x00 0x01 0x05 0x19 0x6A 0x2F 0xC4 0xCA 0x53
 ipmitool raw 0x0A 0x12 0x00 0x40 0x00 0x00 0x70 0x65 0x72 0x6D 0x69 0x63 0x72
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-21
 read 0-21
 -000000 01 01 04 07 0d 00 00 e6  >........<
@@ -138,6 +144,7 @@ run: korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-21
 read 0-21
 -000000 01 01 04 07 0d 00 00 e6  >........<
@@ -178,6 +185,7 @@ run: korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-21
 read 0-21
 -000000 01 01 04 07 0d 00 00 e6  >........<
@@ -314,6 +322,7 @@ run: korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-13
+read 9-9
 write 0-13
 read 0-13
 -000030 42 2d 31 c5 42 30 30 30  >B-1.B000<
@@ -331,6 +340,7 @@ run: korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-11
+read 2-3
 write 0-8
 read 0-8
 -000000 01 02 01 04 0a 00 00 ee  >........<
@@ -363,6 +373,7 @@ run: korrel BSN ZM18AS012345678901 | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 write 0-23
 read 0-23
@@ -406,6 +417,7 @@ Error!!!FRU Device too small.
 [exit 1]
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 device unchanged
 === A size request refused once is sent again
@@ -415,6 +427,7 @@ run: FRUSIM_FAIL_INFO=0 korrel BSN ZM18AS012345678901 | tail -n 1
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
 files: fru.sh 755 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 write 0-23
@@ -457,6 +470,7 @@ run: FRUSIM_INFO_LINE='0: 00' korrel BSN ZM18AS012345678901 | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 write 0-23
@@ -507,6 +521,7 @@ The old record was written back and reads as before: the BMC holds it unchanged.
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 write 0-23
 write 23-23
@@ -533,6 +548,7 @@ Error!!!FRU Device too small.
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
@@ -556,36 +572,42 @@ Error!!!FRU Device too small.
 [exit 1]
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
@@ -599,6 +621,7 @@ Error!!!FRU Device too small.
 [exit 1]
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
@@ -614,8 +637,10 @@ Error!!!FRU Device addressed in words.
 [exit 1]
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 device unchanged
 === Hex of either case and reserved access bits are taken as ipmitool prints them
@@ -624,6 +649,7 @@ run: FRUSIM_INFO_LINE=0:' c0 00 fe' korrel BSN ZM18AS012345678901 | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 write 0-23
 read 0-23
@@ -739,6 +765,7 @@ run: fru >../before; korrel BSN CN7016385F9999 | tail -n 1; fru | diff ../before
  01 09 00 01 0c 00 00 e9
 files: fru.sh 755 f
 read 0-17
+read 9-11
 write 0-17
 read 0-17
 -000030 35 46 30 31 32 33 c9 30  >5F0123.0<
@@ -754,6 +781,7 @@ run: korrel CSN CS1 | tail -n 1; fru | grep Chassis; od -An -tx1 -N8 $FRUSIM_IMA
  01 0b 01 03 0e 00 00 e2
 files: fru.sh 755 f
 read 0-17
+read 9-11
 raw 0x0A 0x10 0x00
 write 0-19
 read 0-19
@@ -894,10 +922,12 @@ run: A=123456789012345678901234567890123456789012345678901234567890123; korrel P
  3e
 files: fru.sh 755 f
 read 0-63
+read 1-59
 raw 0x0A 0x10 0x00
 write 0-71
 read 0-71
 read 0-71
+read 1-59
 write 0-71
 read 0-71
 -0001f0 01 02 00 c0 c0 c0 c0 c0  >........<
@@ -1103,6 +1133,7 @@ files: fru.sh 755 f
 read 0-0
 raw 0x0A 0x10 0x00
 read 1-208
+read 1-32
 write 0-210
 read 0-210
 -000000 01 01 21 25 2c 33 00 59  >..!%,3.Y<
