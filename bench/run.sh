@@ -20,6 +20,7 @@ cmake -S . -B build -DKORREL_SANITIZE=OFF >/dev/null && cmake --build build -j2 
 
 k=$top/build/korrel sim=$top/build/sim sample=$top/sim/sample-fru.bin
 w=$(mktemp -d) bmc=
+export KORREL_STATE_DIR=$w/state  # never the machine's own lock and journal
 trap '[ -z "$bmc" ] || scripts/realbmc.sh stop "$bmc"; rm -rf "$w"' EXIT
 # What korrel hands to system() after its reads, in order (src/write/commit.cpp).
 sys=("chmod 755 fru.sh" "rm -rf out.txt" "/bin/sh -e ./fru.sh >> out.txt" "rm -rf fru.txt" "rm -rf out.txt")

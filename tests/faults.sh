@@ -14,6 +14,7 @@ korrel=$(realpath "$1") sim=$(realpath "$2") sample=$(realpath "$3")
 unset "${!FRUSIM_@}"
 ulimit -f 100000  # a run that cannot stop printing must not fill the disk
 w=$(mktemp -d)
+export KORREL_STATE_DIR=$w/state  # never the machine's own lock and journal
 trap 'rm -rf "$w"' EXIT
 failures=0
 

@@ -52,8 +52,8 @@ while read -r run fresh special status outcomes expect args; do
         case $special in long:$h) value=$(printf 'é%.0s' {1..32}) ;; fault:$h) extra=", FRUSIM_FAIL_WRITE: \"$refuse\"" ;;
                          shared:$h) mode=777 ;; blank:$h) head -c 256 /dev/zero >"$work/$h.bin" ;; esac
         cp "$work/$h.bin" "$out/$h.before" && rm -f "$work/$h.log" && mkdir -m $mode "$out/$h"
-        printf '    %s: {korrel_value: "%s", korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s"%s}}\n' \
-            "$h" "$value" "$out/$h" "$build/sim:$build:$PATH" "$work/$h.bin" "$work/$h.log" "$extra" >>"$out/hosts.yml"
+        printf '    %s: {korrel_value: "%s", korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s", KORREL_STATE_DIR: "%s"%s}}\n' \
+            "$h" "$value" "$out/$h" "$build/sim:$build:$PATH" "$work/$h.bin" "$work/$h.log" "$work/$h.state" "$extra" >>"$out/hosts.yml"
     done
     # shellcheck disable=SC2086 # the arguments are words
     HOME=$work ANSIBLE_NOCOLOR=1 ansible-playbook -i "$out/hosts.yml" -f 8 -e korrel_key=BSN \

@@ -17,6 +17,7 @@ for cmd in ipmitool ipmi_sim /usr/sbin/ipmi-fru; do
     [ "${CI:-}" = true ] && exit 1 || exit 77
 done
 w=$(mktemp -d)
+export KORREL_STATE_DIR=$w/state  # never the machine's own lock and journal
 trap '"$fixture" stop "$w/bmc"; rm -rf "$w"' EXIT
 failures=0
 # Wrappers named by a row's first argument: an ipmitool that sends writes

@@ -55,6 +55,7 @@ constexpr const char *kDeviceTooSmall = "Error!!!FRU Device too small.";
 constexpr const char *kWordAccess = "Error!!!FRU Device addressed in words.";
 constexpr const char *kSharedDir = "Error!!!Working Directory writable by others.";
 constexpr const char *kForeignDir = "Error!!!Working Directory owned by another user.";
+constexpr const char *kStateDir = "Error!!!State Directory %s unusable.\n";  // exact
 constexpr const char *kLockBusy = "Error!!!Another korrel run did not end within 60 s.";
 constexpr const char *kLockUnusable = "Error!!!Run Lock File unusable.";
 constexpr const char *kDataTooLong = "Error!!!Data too long.";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "record.h"
+#include "statedir.h"
 
 namespace korrel {
 
@@ -12,7 +13,7 @@ void printBanner();
 // the record they read, and the later one loses the other's edit.  Waits
 // for an exclusive lock held to the end of the run; returns false after
 // printing its message when it is not free within a bound or cannot be had.
-bool takeRunLock();
+bool takeRunLock(const StateDir &state);
 
 // Applies the one edit the command line asks for.  Returns false after
 // printing its message when the run must end.

@@ -15,7 +15,8 @@ int main(int argc, char **argv)
 
     printBanner();
     if (!workDirIsSafe() ||
-        !takeRunLock() ||
+        !openStateDir(st.state) ||
+        !takeRunLock(st.state) ||
         !readFruFromBmc(st.device, st.record, st.values) ||
         !applyUserCommand(st.values, argc, argv) ||
         !writeFruText(st.values, st.files.text))

@@ -5,6 +5,7 @@
 
 #include "files.h"
 #include "record.h"
+#include "statedir.h"
 
 namespace korrel {
 
@@ -14,6 +15,7 @@ constexpr int kFruDevice = 0;
 
 struct RunState {
     int device;         // the FRU device every request addresses
+    StateDir state;     // korrel's own: the run lock and the journal
     FruRecord record;   // the record as read
     FruValues values;   // its fields, as read and edited
     FruImage image;     // the new record
