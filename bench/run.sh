@@ -22,8 +22,10 @@ k=$top/build/korrel sim=$top/build/sim sample=$top/sim/sample-fru.bin
 w=$(mktemp -d) bmc=
 export KORREL_STATE_DIR=$w/state  # never the machine's own lock and journal
 trap '[ -z "$bmc" ] || scripts/realbmc.sh stop "$bmc"; rm -rf "$w"' EXIT
-# What korrel hands to system() after its reads, in order (src/write/commit.cpp).
-sys=("chmod 755 fru.sh" "rm -rf out.txt" "/bin/sh -e ./fru.sh >> out.txt" "rm -rf fru.txt" "rm -rf out.txt")
+# What korrel runs through the shell besides its requests, in order
+# (src/write/commit.cpp): fru.sh's output goes through a pipe to korrel,
+# which writes out.txt itself.
+sys=("chmod 755 fru.sh" "/bin/sh -e ./fru.sh" "rm -rf fru.txt" "rm -rf out.txt")
 for c in "${sys[@]}" "ipmitool raw"; do
     grep -qaF "$c" "$k" || { echo "bench: korrel no longer runs '$c'" >&2; exit 1; }
 done
@@ -56,17 +58,17 @@ internal() {
 }
 
 # floor LOG: korrel's child processes as a plain script, in korrel's order.
-# Each read is popen's /bin/sh -c; its output goes to /dev/null, not through
-# $(...), for which dash would fork where popen spawns with vfork. The
-# system() commands up to fru.sh's run stand where the writes begin, the
-# read-backs follow them, and the clean-up ends it.
+# Each request is a /bin/sh -c; its output goes to /dev/null, not through
+# $(...), for which dash would fork a subshell. The commands up to fru.sh's
+# run stand where the writes begin, the read-backs follow them, and the
+# clean-up ends it.
 floor() {
     echo '#!/bin/sh'
     printf '%s\n' "${sys[@]}" | awk -v q="'" 'NR == FNR { s[++n] = $0; next }
-        function sh(c) { print "/bin/sh -c " q c q (c ~ /^ipmitool/ ? " >/dev/null" : "") }
-        /^raw 0x0A 0x1[01] / { sh("ipmitool " $0) }
-        /^raw 0x0A 0x12 / && !w++ { for (i = 1; i <= 3; i++) sh(s[i]) }
-        END { for (i = 4; i <= n; i++) sh(s[i]) }' - "$1"
+        function sh(c, to) { print "/bin/sh -c " q c q to }
+        /^raw 0x0A 0x1[01] / { sh("ipmitool " $0, " >/dev/null") }
+        /^raw 0x0A 0x12 / && !w++ { sh(s[1]); sh(s[2], " >>out.txt") }
+        END { for (i = 3; i <= n; i++) sh(s[i]) }' - "$1"
 }
 
 # hf JSON PREPARE NAME COMMAND...: hyperfine, PREPARE (no shell) before each

@@ -280,6 +280,8 @@ bool faultsValid(const char *logPath) {
                                         {"FRUSIM_FAIL_READ", kIndex},
                                         {"FRUSIM_FAIL_WRITE", kIndex},
                                         {"FRUSIM_LOSE_WRITE", kIndex},
+                                        {"FRUSIM_HANG_READ", kIndex},
+                                        {"FRUSIM_HANG_WRITE", kIndex},
                                         {"FRUSIM_INFO_LINE", kIndexText},
                                         {"FRUSIM_READ_FLIP", kIndex},
                                         {"FRUSIM_READ_LINE", kIndexText},
@@ -328,12 +330,20 @@ FILE *openDevice(long *size) {
   return dev;
 }
 
+// A request that never answers: a BMC gone silent, an ipmitool stuck on a
+// dead LAN session. It sleeps far longer than korrel waits for a request, and
+// is killed by korrel or by the test.
+constexpr unsigned kHangSeconds = 600;
+
 int serve(const Request &rq, const char *logPath) {
+  RequestKind kind = kindOf(rq.netfn, rq.cmd);
+  long index = logPath ? indexInLog(logPath, kind) : -1;
+  if ((kind == kReadRequest && faultTargets("FRUSIM_HANG_READ", index, nullptr)) ||
+      (kind == kWriteRequest && faultTargets("FRUSIM_HANG_WRITE", index, nullptr)))
+    sleep(kHangSeconds);
   long size;
   FILE *dev = openDevice(&size);
   if (!dev) return 1;
-  RequestKind kind = kindOf(rq.netfn, rq.cmd);
-  long index = logPath ? indexInLog(logPath, kind) : -1;
   int status;
   if (kind == kInfoRequest) {
     status = serveInfo(rq, size, index);

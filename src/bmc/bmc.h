@@ -68,12 +68,19 @@ DeviceSize parseSizeAnswer(const char *line);
 bool responseIsSound(const char *response);
 
 // Runs one request through the shell and leaves the first line it prints
-// in line (cleared by the caller).  False when it cannot be started or does
-// not exit with status 0: ipmitool exits non-zero when the BMC refused the
-// request, whatever it printed before.  In a file of its own, linked into
-// the program and not the library, so that fuzzers and tests can link
+// in line (cleared by the caller).  False when it cannot be started, does
+// not exit with status 0 (ipmitool exits non-zero when the BMC refused the
+// request, whatever it printed before), or has not ended by its deadline,
+// when it is killed with all it started.  In a file of its own, linked
+// into the program and not the library, so that fuzzers and tests can link
 // another in its place.
 bool runIpmitool(const char *command, char *line, int size);
+
+// Runs fru.sh the same way, keeping the descriptor keep open for it (the
+// run lock, so that the script still holds it should korrel be killed),
+// and appends what it prints to out.  Killed when it has printed nothing
+// for as long as a request may run: each write it sends prints its answer.
+void runScript(const char *command, int keep, int out);
 
 // Pauses before a request is sent again: a BMC still committing a write to
 // its EEPROM answers "FRU device busy" (completion code 81h), and the

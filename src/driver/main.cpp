@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     printBanner();
     if (!workDirIsSafe() ||
         !openStateDir(st.state) ||
-        !takeRunLock(st.state) ||
+        !takeRunLock(st.state, st.lock) ||
         !readFruFromBmc(st.device, st.record, st.values) ||
         !applyUserCommand(st.values, argc, argv) ||
         !writeFruText(st.values, st.files.text))
@@ -26,7 +26,7 @@ int main(int argc, char **argv)
         !buildFruImage(st.record, st.values, st.image) ||
         !deviceHoldsImage(st.device, st.record, st.image) ||
         !writeFruScript(st.device, st.image, st.values.onlyBsn, st.files.script) ||
-        !runFruScript(st.device, st.record, st.image, st.files))
+        !runFruScript(st.device, st.record, st.image, st.lock, st.files))
         return 1;
     return 0;
 }

@@ -31,12 +31,12 @@ constexpr int kLockAttempts = 3;
 
 // The lock file, opened without following a link and without blocking on a
 // FIFO: a regular file of the effective user's that no one else may open,
-// since whoever can open it can hold it.  Left open for children: the shell
-// that runs fru.sh holds the lock on until its last write even if korrel is
-// killed meanwhile.
+// since whoever can open it can hold it.  Closed on exec: only the shell
+// that runs fru.sh is given it, to hold on until its last write even if
+// korrel is killed meanwhile.
 int openLockFile(const StateDir &state)
 {
-    int fd = openat(state.fd, kLockName, O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY,
+    int fd = openat(state.fd, kLockName, O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
                     kPrivateFile);
     struct stat sb;
     if (fd >= 0 && fstat(fd, &sb) == 0 && S_ISREG(sb.st_mode) && sb.st_uid == geteuid() &&
@@ -105,7 +105,7 @@ bool stillNamed(const StateDir &state, int fd)
 
 }  // namespace
 
-bool takeRunLock(const StateDir &state)
+bool takeRunLock(const StateDir &state, int &lock)
 {
     for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
         int fd = openLockFile(state);
@@ -117,8 +117,10 @@ bool takeRunLock(const StateDir &state)
             return false;
         }
         // Held to the end of the run: the kernel releases it when korrel exits.
-        if (wait == LockWait::taken && stillNamed(state, fd))
+        if (wait == LockWait::taken && stillNamed(state, fd)) {
+            lock = fd;
             return true;
+        }
         close(fd);
         if (wait == LockWait::failed)
             break;

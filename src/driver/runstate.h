@@ -16,6 +16,7 @@ constexpr int kFruDevice = 0;
 struct RunState {
     int device;         // the FRU device every request addresses
     StateDir state;     // korrel's own: the run lock and the journal
+    int lock;           // the run lock, held to the end of the run
     FruRecord record;   // the record as read
     FruValues values;   // its fields, as read and edited
     FruImage image;     // the new record

@@ -20,7 +20,7 @@ constexpr int kBlockNumberSize = 12;  // any int
 
 // The script runs with -e so that it stops at the first write the BMC
 // refuses: the blocks behind it are never sent.
-constexpr const char *kRunScript = "/bin/sh -e ./fru.sh >> out.txt";
+constexpr const char *kRunScript = "/bin/sh -e ./fru.sh";
 
 // What the script's output shows: the blocks confirmed from block 0 on,
 // and the last block it may have touched.
@@ -73,15 +73,25 @@ bool stillOwn(const char *name, const FileId &id)
     return false;
 }
 
-// out.txt is made by korrel, not by the shell's redirection, so that the
-// script's output cannot be sent through a link planted under its name.
-bool createOutput(FileId &id)
+// Runs fru.sh with its output in out.txt, which korrel makes and writes
+// itself, so that the output cannot be sent through a link planted under
+// its name.  The script keeps the run lock.  False after the message when
+// a file is not korrel's own.
+bool runOwnScript(int lock, ScratchFiles &files)
 {
-    FILE *out = createFile(kOutputFile, id, kPrivateFile);
-    if (out != nullptr && finishFile(out))
-        return true;
-    putFormat(msg::kOutputFile, kOutputFile);
-    return false;
+    FILE *out = createFile(kOutputFile, files.output, kPrivateFile);
+    if (out == nullptr) {
+        putFormat(msg::kOutputFile, kOutputFile);
+        return false;
+    }
+    bool own = stillOwn(kScriptFile, files.script);
+    if (own)
+        run("chmod 755 fru.sh");
+    own = own && stillOwn(kScriptFile, files.script);
+    if (own)
+        runScript(kRunScript, lock, fileno(out));
+    std::fclose(out);
+    return own;
 }
 
 // Sends the image's blocks from the given one to its last, as fru.sh would
@@ -152,16 +162,13 @@ void closingBanner()
 
 }  // namespace
 
-bool runFruScript(int device, const FruRecord &record, const FruImage &image, ScratchFiles &files)
+bool runFruScript(int device, const FruRecord &record, const FruImage &image, int lock,
+                  ScratchFiles &files)
 {
     putFormat(msg::kExecute, kScriptFile);
-    if (!createOutput(files.output) || !stillOwn(kScriptFile, files.script))
-        return false;
-    run("chmod 755 fru.sh");
-    if (!stillOwn(kScriptFile, files.script) || !stillOwn(kOutputFile, files.output))
-        return false;
     // Only out.txt tells which blocks are written, whatever the status.
-    run(kRunScript);
+    if (!runOwnScript(lock, files))
+        return false;
     ScriptOutcome outcome = scriptOutcome(image, files.output);
     int refused = finishWrites(device, image, outcome.confirmed);
     const char *failure = refused <= image.lastBlock ? msg::kWriteFailed : readBackAll(device, image);

@@ -23,7 +23,9 @@ bool writeFruScript(int device, const FruImage &image, bool onlyBsn, FileId &id)
 
 // Runs fru.sh, sends what it left unwritten, reads every block back, and
 // puts the old record back when the BMC keeps refusing or the device does
-// not keep a block; false after printing what the BMC holds.
-bool runFruScript(int device, const FruRecord &record, const FruImage &image, ScratchFiles &files);
+// not keep a block; false after printing what the BMC holds.  The script
+// alone is given the run lock.
+bool runFruScript(int device, const FruRecord &record, const FruImage &image, int lock,
+                  ScratchFiles &files);
 
 }  // namespace korrel
