@@ -27,7 +27,7 @@ check() { # WHAT EXPECTED ACTUAL
 # Runs korrel BSN FAULT-MATRIX with the variable given; leaves status, out
 # (its last line), files, reads, writes and the device in $w/dev.bin.
 edit() {
-    rm -rf "$w/run" "$w/log" && mkdir "$w/run" && cp "$sample" "$w/dev.bin"
+    rm -rf "$w/run" "$w/log" "$KORREL_STATE_DIR" && mkdir "$w/run" && cp "$sample" "$w/dev.bin"
     status=0
     (cd "$w/run" && env PATH="$sim:/usr/bin:/bin" FRUSIM_IMAGE="$w/dev.bin" FRUSIM_LOG="$w/log" \
         "$@" "$korrel" BSN FAULT-MATRIX >../out 2>/dev/null) || status=$?
@@ -51,7 +51,7 @@ check "the edit without faults" "0 fru.sh " "$status $files"
 nall=$reads nreads=$(sed '/^raw 0x0A 0x12 /,$d' "$w/log" | grep -c '^raw 0x0A 0x11 ')
 nwrites=$writes done=------------------------ kept="fru.sh fru.txt out.txt "
 restored="The old record was written back and reads as before: the BMC holds it unchanged."
-partly="then run sh -e ./fru.sh again or restore your saved copy (README, Safety)."
+partly="reads the record first, and finishes this write or says how to (README, Safety)."
 # Wrong read answers: other counts, cut short, or not hex, in turn.
 shapes=(" 07 01 02 03 04 05 06 07" " 18 01 02 03 04 05 06 07 08" " 00" "" " 08 01 02 03 04 05 06 07"
     " 08 01 02 03 04 05 06 07 g8" " 08 1 2 3 4 5 6 7 8 9 a b c" "08 01 02 03 04 05 06 07 08")

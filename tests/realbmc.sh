@@ -48,7 +48,7 @@ while IFS='|' read -r record size args want last label; do
     eval "args=($args)"
     bin=$w/bmc/bin
     [ -f "$w/${args[0]}/ipmitool" ] && bin=$w/${args[0]} args=("${args[@]:1}")
-    rm -rf "$w/run" && mkdir "$w/run"
+    rm -rf "$w/run" "$KORREL_STATE_DIR" && mkdir "$w/run"
     status=0
     (cd "$w/run" && PATH=$bin:$PATH "$korrel" "${args[@]}" >../out 2>/dev/null) || status=$?
     check "$name: exit status and last line" "$want $last" "$status $(tail -n 1 "$w/out")"

@@ -71,13 +71,20 @@ constexpr const char *kNotKept = "Error!!!FRU Device did not keep the data writt
 constexpr const char *kOldRestored =
     "The old record was written back and reads as before: the BMC holds it unchanged.";
 constexpr const char *kPartOldPartNew =
-    "The record is left part old, part new: do not run korrel on it. Fix the cause,\n"
-    "then run sh -e ./fru.sh again or restore your saved copy (README, Safety).";
+    "The record is left part old, part new. Fix the cause, then run korrel again: it\n"
+    "reads the record first, and finishes this write or says how to (README, Safety).";
 // %s is the first block that could not be read back.
 constexpr const char *kRestoreUnknown =
     "The old record was written back, but could not be read back from block %s on:\n"
-    "what the BMC holds is not known. Fix the cause, then compare ipmitool fru read 0 FILE\n"
-    "with your saved copy (README, Safety).\n";  // exact
+    "what the BMC holds is not known. Fix the cause, then run korrel again: it reads\n"
+    "the record first, and finishes or drops this write (README, Safety).\n";  // exact
+// The journal of a write; %s is its path.
+constexpr const char *kFinishEarlier = "Finish an earlier run's write ~";
+constexpr const char *kJournalStale =
+    "The journal of an earlier write matches neither record on the device: stale, kept aside as %s.\n";  // exact
+constexpr const char *kJournalDamaged =
+    "Error!!!FRU Record damaged; restore old.bin or new.bin of the journal %s.\n";  // exact
+constexpr const char *kJournalUnusable = "Error!!!Journal %s unusable.\n";          // exact
 }  // namespace msg
 
 // Why a run cannot go on: a message, and the area it names when the

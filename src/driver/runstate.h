@@ -4,6 +4,7 @@
 #pragma once
 
 #include "files.h"
+#include "journal.h"
 #include "record.h"
 #include "statedir.h"
 
@@ -20,6 +21,7 @@ struct RunState {
     FruRecord record;   // the record as read
     FruValues values;   // its fields, as read and edited
     FruImage image;     // the new record
+    Journal journal;    // the write in progress, or one a run cut off left
     ScratchFiles files;
 };
 

@@ -33,44 +33,43 @@ Problem confirmInternalUse(int device, FruRecord &record)
     return {};
 }
 
-// A failed request is told exactly, as ever; a record that cannot be kept
-// by its problem.
-bool readEnds(const Problem &why)
-{
-    if (why.message == msg::kReadFailed)
-        putText(why.message);
-    else
-        putProblem(why);
-    return false;
-}
-
 }  // namespace
 
-// Reads the record block by block, from the header on, as far as its areas
-// reach, then decodes it; nothing past the record is read.  The bytes are
-// kept as read: the rewrite copies what it does not edit from them, and a
-// write the BMC keeps refusing is undone with them.
-bool readFruFromBmc(int device, FruRecord &record, FruValues &values)
+Problem readRecord(int device, FruRecord &record, FruValues &values)
 {
-    putText(msg::kReadFru);
     resetRecord(record, values);
     Problem why{};
     for (int block = 0, needed = 1; block < needed; ++block) {
         if (!readBlock(device, block, record.bytes + block * kBlockSize))
-            return readEnds({msg::kReadFailed, nullptr});
+            return {msg::kReadFailed, nullptr};
         record.blocks = block + 1;
         if (block == 0)
             why = startRecord(device, record);
         if (why.message == nullptr)
             needed = blocksNeeded(record, why);
         if (why.message != nullptr)
-            return readEnds(why);
+            return why;
     }
     why = decodeFruRecord(record, values);
-    if (why.message == nullptr)
-        why = confirmInternalUse(device, record);
-    if (why.message != nullptr)
-        return readEnds(why);
+    return why.message == nullptr ? confirmInternalUse(device, record) : why;
+}
+
+void putReadFailure(const Problem &why)
+{
+    if (why.message == msg::kReadFailed)
+        putText(why.message);
+    else
+        putProblem(why);
+}
+
+bool readFruFromBmc(int device, FruRecord &record, FruValues &values)
+{
+    putText(msg::kReadFru);
+    Problem why = readRecord(device, record, values);
+    if (why.message != nullptr) {
+        putReadFailure(why);
+        return false;
+    }
     putDone();
     return true;
 }

@@ -1,8 +1,8 @@
 // The commit: fru.sh is run, its output tells which blocks the BMC took,
-// korrel sends the rest itself and reads every block back, and when the BMC
-// keeps refusing or the device does not keep what it was sent, puts the old
-// record back, so that a failed write does not leave a new header over
-// half-written areas.
+// and the write is completed (complete.cpp): korrel sends the rest itself
+// and reads every block back, and when the BMC keeps refusing or the device
+// does not keep what it was sent, puts the old record back, so that a
+// failed write does not leave a new header over half-written areas.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,7 +16,6 @@ namespace korrel {
 namespace {
 
 constexpr const char *kEchoLine = "==== FRU =====\n";
-constexpr int kBlockNumberSize = 12;  // any int
 
 // The script runs with -e so that it stops at the first write the BMC
 // refuses: the blocks behind it are never sent.
@@ -33,9 +32,8 @@ struct ScriptOutcome {
 // sent; a write the BMC refuses prints nothing there and stops the script.
 // Only the leading run of full counts is trusted as written; from the
 // answers in all, the last block the script may have touched follows.
-ScriptOutcome scriptOutcome(const FruImage &image, const FileId &output)
+ScriptOutcome scriptOutcome(int last, const FileId &output)
 {
-    const int last = image.lastBlock;
     ScriptOutcome seen = {0, last};  // any block may have been sent
     FILE *out = openOwnFile(kOutputFile, output);
     if (out == nullptr)
@@ -94,62 +92,6 @@ bool runOwnScript(int lock, ScratchFiles &files)
     return own;
 }
 
-// Sends the image's blocks from the given one to its last, as fru.sh would
-// have.  Returns the first block the BMC kept refusing, or one past the
-// image's last when every write was confirmed.
-int finishWrites(int device, const FruImage &image, int from)
-{
-    for (int block = from; block <= image.lastBlock; ++block)
-        if (!writeBlock(device, block, image.bytes + block * kBlockSize))
-            return block;
-    return image.lastBlock + 1;
-}
-
-// Every block written is read back: a confirmed write may not have been
-// stored.  The message of the first block that does not read back as
-// meant, or none.
-const char *readBackAll(int device, const FruImage &image)
-{
-    for (int block = 0; block <= image.lastBlock; ++block) {
-        Readback seen = readBack(device, block, image.bytes + block * kBlockSize);
-        if (seen != Readback::kept)
-            return seen == Readback::differs ? msg::kNotKept : msg::kWriteFailed;
-    }
-    return nullptr;
-}
-
-// Puts the old record back over blocks 0 to last, as far as it reaches,
-// and prints what the read-back shows.  Every block is written before any
-// is read back, so that a BMC that stops answering reads leaves no block
-// unwritten that would have taken its write.  Blocks the old record did not
-// reach held bytes korrel never read; they are left as they are, outside
-// the old header's areas.  A block whose new bytes are the old ones needs
-// no write, and a write refused may have changed nothing: the read-back
-// decides, and writes a block that differs again.  It stops at a block it
-// cannot read: the BMC has stopped answering, and each block more would
-// cost five tries.
-void restoreOldRecord(int device, const FruRecord &record, const FruImage &image, int last)
-{
-    const int end = last < record.blocks ? last + 1 : record.blocks;
-    for (int block = 0; block < end; ++block) {
-        const uint8_t *old = record.bytes + block * kBlockSize;
-        if (std::memcmp(old, image.bytes + block * kBlockSize, kBlockSize) != 0)
-            writeBlock(device, block, old);
-    }
-    bool mixed = false;
-    for (int block = 0; block < end; ++block) {
-        Readback seen = readBack(device, block, record.bytes + block * kBlockSize);
-        mixed = mixed || seen == Readback::differs;
-        if (seen == Readback::unreadable && !mixed) {
-            char number[kBlockNumberSize];
-            std::snprintf(number, sizeof number, "%d", block);
-            putFormat(msg::kRestoreUnknown, number);
-            return;
-        }
-    }
-    putLine(mixed ? msg::kPartOldPartNew : msg::kOldRestored);
-}
-
 void closingBanner()
 {
     putText(msg::kDeleteFiles);
@@ -162,25 +104,18 @@ void closingBanner()
 
 }  // namespace
 
-bool runFruScript(int device, const FruRecord &record, const FruImage &image, int lock,
-                  ScratchFiles &files)
+bool runFruScript(int device, const Journal &write, const StateDir &state, int lock, ScratchFiles &files)
 {
     putFormat(msg::kExecute, kScriptFile);
     // Only out.txt tells which blocks are written, whatever the status.
-    if (!runOwnScript(lock, files))
-        return false;
-    ScriptOutcome outcome = scriptOutcome(image, files.output);
-    int refused = finishWrites(device, image, outcome.confirmed);
-    const char *failure = refused <= image.lastBlock ? msg::kWriteFailed : readBackAll(device, image);
-    if (failure != nullptr) {
-        // fru.sh, fru.txt and out.txt stay for the diagnosis.
-        putLine(failure);
-        int touched = image.lastBlock;  // after a read-back, every block was written
-        if (refused <= image.lastBlock)
-            touched = refused > outcome.lastTouched ? refused : outcome.lastTouched;
-        restoreOldRecord(device, record, image, touched);
+    if (!runOwnScript(lock, files)) {
+        dropJournal(state, device);  // nothing was written
         return false;
     }
+    ScriptOutcome outcome = scriptOutcome(write.lastBlock, files.output);
+    // fru.sh, fru.txt and out.txt stay for the diagnosis when it fails.
+    if (!completeWrite(device, write, state, outcome.confirmed, outcome.lastTouched))
+        return false;
     putDone();
     closingBanner();
     return true;

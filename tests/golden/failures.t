@@ -262,8 +262,8 @@ device unchanged
 device: nine-block
 run: FRUSIM_FAIL_WRITE=5- korrel BSN X | sed -n '/Execute/,$p'
 Execute fru.sh ~Error!!!Write FRU Failed.
-The record is left part old, part new: do not run korrel on it. Fix the cause,
-then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+The record is left part old, part new. Fix the cause, then run korrel again: it
+reads the record first, and finishes this write or says how to (README, Safety).
 [exit 1]
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
@@ -316,7 +316,7 @@ read 5-5
 === Writes refused from the sixth on and every read-back refused: what the BMC holds is not known, and the verdict says so
 device: nine-block
 run: FRUSIM_FAIL_WRITE=5- FRUSIM_FAIL_READ=10- korrel BSN X 2>/dev/null | tail -n 2
-with your saved copy (README, Safety).
+the record first, and finishes or drops this write (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
@@ -361,8 +361,8 @@ read 0-8
 === A short write lets the script go on; when the BMC then refuses every write, the blocks behind it count as overwritten too
 device: nine-block
 run: FRUSIM_WRITE_COUNT=3:07 FRUSIM_FAIL_WRITE=9- korrel BSN X 2>/dev/null | tail -n 3
-The record is left part old, part new: do not run korrel on it. Fix the cause,
-then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+The record is left part old, part new. Fix the cause, then run korrel again: it
+reads the record first, and finishes this write or says how to (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
@@ -401,8 +401,8 @@ read 6-8
 === The read-back compares every byte: block 4 differs from the old one only in its first byte
 device: nine-block
 run: FRUSIM_FAIL_WRITE=5- korrel BM ACC 2>/dev/null | tail -n 3
-The record is left part old, part new: do not run korrel on it. Fix the cause,
-then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+The record is left part old, part new. Fix the cause, then run korrel again: it
+reads the record first, and finishes this write or says how to (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8

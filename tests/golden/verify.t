@@ -43,8 +43,8 @@ read 4-8
 device: nine-block
 run: FRUSIM_LOSE_WRITE=5- korrel BSN X 2>&1 | tail -n 4
 Execute fru.sh ~Error!!!FRU Device did not keep the data written.
-The record is left part old, part new: do not run korrel on it. Fix the cause,
-then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+The record is left part old, part new. Fix the cause, then run korrel again: it
+reads the record first, and finishes this write or says how to (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
@@ -76,8 +76,8 @@ device: nine-block 512
 run: FRUSIM_FAIL_WRITE_BLOCK=5 FRUSIM_FAIL_READ=10- korrel CPN ABC 2>/dev/null | tail -n 5
 Execute fru.sh ~Error!!!Write FRU Failed.
 The old record was written back, but could not be read back from block 0 on:
-what the BMC holds is not known. Fix the cause, then compare ipmitool fru read 0 FILE
-with your saved copy (README, Safety).
+what the BMC holds is not known. Fix the cause, then run korrel again: it reads
+the record first, and finishes or drops this write (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
