@@ -7,8 +7,9 @@
 // which an operator saves, restores and looks at the record, as ipmitool
 // 1.8.19 does them against ipmi_sim. Requests can be logged to FRUSIM_LOG,
 // and because each run is a fresh process, the log is also what lets a test
-// pick "the k-th read" or "the k-th write" of a korrel run and make it fail
-// or answer oddly.
+// pick "the k-th read" or "the k-th write" of a korrel run and make it fail,
+// answer oddly, flip a bit, confirm a write it does not store, or never
+// answer.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
