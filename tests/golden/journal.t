@@ -159,3 +159,47 @@ read 0-8
 +000018 01 03 00 2c 1b 0a c3 58  >...,...X<
 +000020 59 5a c0 c4 41 41 41 41  >YZ..AAAA<
 +000028 c0 c0 c0 c1 00 00 00 54  >.......T<
+=== A failed write whose old record is put back by hand (the saved copy): the next run drops its journal, and does not finish it
+device: nine-block
+run: FRUSIM_LOSE_WRITE=5- korrel BSN AAAA | tail -n 1; ls $KORREL_STATE_DIR/fru0.journal; ipmitool fru write 0 ../before.bin >/dev/null; korrel BM XYZ | sed -n 5p; ls $KORREL_STATE_DIR
+[exit 1]
+new.bin
+old.bin
+undo
+Read FRU from BMC ~ Done.
+korrel.lock
+files: fru.sh 755 f
+read 0-8
+read 1-1
+write 0-8
+read 0-5
+write 5-5
+read 5-5
+write 5-5
+read 5-5
+write 5-5
+read 5-5
+write 5-5
+read 5-5
+write 4-5
+read 0-4
+write 4-4
+read 4-4
+write 4-4
+read 4-4
+write 4-4
+read 4-4
+write 4-4
+read 4-8
+fru write 0 ../before.bin
+read 0-8
+read 0-8
+read 1-1
+write 0-8
+read 0-8
+-000018 01 03 00 2c 1b 0a c3 41  >...,...A<
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000018 01 03 00 2c 1b 0a c3 58  >...,...X<
++000020 59 5a c0 c4 53 4e 30 31  >YZ..SN01<
++000028 c0 c0 c0 c1 00 00 00 56  >.......V<

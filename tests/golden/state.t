@@ -29,3 +29,18 @@ read 0-8
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 +000028 c0 c1 00 00 00 00 00 47  >.......G<
+=== A user other than root keeps the state under $XDG_STATE_HOME/korrel when it is set
+device: nine-block
+run: chmod 755 ..; chmod 666 ../dev.bin; : >../log; chmod 666 ../log; chown nobody .; unset KORREL_STATE_DIR; XDG_STATE_HOME=$PWD/xdg HOME=$PWD nobody "$korrel_bin" BSN X | tail -n 2 | head -n 1; stat -c '%U %a %n' xdg/korrel xdg/korrel/korrel.lock
+Command is completely!
+nobody 700 xdg/korrel
+nobody 600 xdg/korrel/korrel.lock
+files: fru.sh 755 f xdg 700 d
+read 0-8
+read 1-1
+write 0-8
+read 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
