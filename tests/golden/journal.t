@@ -203,3 +203,13 @@ read 0-8
 +000018 01 03 00 2c 1b 0a c3 58  >...,...X<
 +000020 59 5a c0 c4 53 4e 30 31  >YZ..SN01<
 +000028 c0 c0 c0 c1 00 00 00 56  >.......V<
+=== A journal that cannot be stored (here a file in the way of the one being made): the run stops before its first write
+device: nine-block
+run: mkdir -m 700 $KORREL_STATE_DIR; touch $KORREL_STATE_DIR/fru0.journal.new; korrel BSN X | sed "s|$KORREL_STATE_DIR|STATE|" | tail -n 3
+Write fru.sh ~ Done.
+Error!!!Journal STATE/fru0.journal unusable.
+[exit 1]
+files: fru.sh 700 f fru.txt 600 f
+read 0-8
+read 1-1
+device unchanged
