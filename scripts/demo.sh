@@ -29,6 +29,7 @@ cmake -S "$top" -B "$top/build"
 cmake --build "$top/build" -j"$(nproc)" --target korrel fru_sim
 
 demo=$(mktemp -d /tmp/korrel-demo-XXXXXX)
+export KORREL_STATE_DIR=$demo/state  # leaves nothing behind
 cleanup() {
     [ $real = 0 ] || "$top/scripts/realbmc.sh" stop "$demo/bmc"
     rm -rf "$demo"

@@ -11,7 +11,8 @@
 // looks at a record, as ipmitool 1.8.19 does them against ipmi_sim. Requests
 // to every device can be logged to FRUSIM_LOG, and because each run is a
 // fresh process, the log is also what lets a test pick "the k-th read" or
-// "the k-th write" of a korrel run and make it fail or answer oddly.
+// "the k-th write" of a korrel run and make it fail, answer oddly, flip a
+// bit, confirm a write it does not store, or never answer.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -230,6 +231,10 @@ int serveRead(const Request &rq, FILE *dev, long size, long index) {
     fprintf(stderr, "ipmitool: cannot read FRUSIM_IMAGE\n");
     return 1;
   }
+  // A bit flipped on the way, a different one in each read: by the read's
+  // index, bit index % 8 of data byte index / 8.
+  if (faultTargets("FRUSIM_READ_FLIP", index, nullptr))
+    bytes[1 + index / kBlockSize % count] ^= static_cast<unsigned char>(1 << index % kBlockSize);
   printResponse(bytes, 1 + static_cast<int>(count));
   return 0;
 }
@@ -255,6 +260,12 @@ int serveWrite(const Request &rq, FILE *dev, long size, long index) {
     }
     count = static_cast<int>(stored);
   }
+  // A write-protected EEPROM behind a BMC that still answers 00h: the write
+  // is acknowledged whole and nothing is stored.
+  if (faultTargets("FRUSIM_LOSE_WRITE", index, nullptr)) {
+    printf(" %02x\n", count);
+    return 0;
+  }
   if (fseek(dev, offset, SEEK_SET) != 0 || fwrite(rq.data + kAddressBytes, 1, count, dev) != static_cast<size_t>(count) ||
       fflush(dev) != 0) {
     fprintf(stderr, "ipmitool: cannot write FRUSIM_IMAGE\n");
@@ -275,7 +286,11 @@ bool faultsValid(const char *logPath) {
   static const FaultVar kFaultVars[] = {{"FRUSIM_FAIL_INFO", kIndex},
                                         {"FRUSIM_FAIL_READ", kIndex},
                                         {"FRUSIM_FAIL_WRITE", kIndex},
+                                        {"FRUSIM_LOSE_WRITE", kIndex},
+                                        {"FRUSIM_HANG_READ", kIndex},
+                                        {"FRUSIM_HANG_WRITE", kIndex},
                                         {"FRUSIM_INFO_LINE", kIndexText},
+                                        {"FRUSIM_READ_FLIP", kIndex},
                                         {"FRUSIM_READ_LINE", kIndexText},
                                         {"FRUSIM_WRITE_COUNT", kIndexHex},
                                         {"FRUSIM_FAIL_WRITE_BLOCK", kNumber},
@@ -329,15 +344,23 @@ FILE *openDevice(int id, long *size, bool *absent) {
   return dev;
 }
 
+// A request that never answers: a BMC gone silent, an ipmitool stuck on a
+// dead LAN session. It sleeps far longer than korrel waits for a request, and
+// is killed by korrel or by the test.
+constexpr unsigned kHangSeconds = 600;
+
 int serve(const Request &rq, const char *logPath) {
   RequestKind kind = kindOf(rq.netfn, rq.cmd);
   if (kind == kOtherRequest) return refuse(rq, kInvalidCommand);
+  long index = logPath ? indexInLog(logPath, kind) : -1;
+  if ((kind == kReadRequest && faultTargets("FRUSIM_HANG_READ", index, nullptr)) ||
+      (kind == kWriteRequest && faultTargets("FRUSIM_HANG_WRITE", index, nullptr)))
+    sleep(kHangSeconds);
   // A request too short to name its device is refused for its length.
   long size = 0;
   bool absent;
   FILE *dev = openDevice(rq.ndata > 0 ? rq.data[0] : 0, &size, &absent);
   if (!dev && !absent) return 1;
-  long index = logPath ? indexInLog(logPath, kind) : -1;
   int status;
   if (kind == kInfoRequest) {
     status = serveInfo(rq, dev, size, index);

@@ -12,6 +12,7 @@ src=$1 build=$2 simdir=$3 sbindir=$4 mandir=$5 datadir=$6 docdir=$7
 page=$src/doc/korrel.8 readme=$src/README.md
 unset "${!FRUSIM_@}"
 work=$(mktemp -d)
+export KORREL_STATE_DIR=$work/state  # never the machine's own lock and journal
 trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

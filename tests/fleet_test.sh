@@ -68,8 +68,8 @@ while read -r run fresh special status outcomes expect args; do
                          shared:$h) mode=777 ;; blank:$h) head -c 256 /dev/zero >"$work/$h.bin" ;;
                          fru3:$h) image=$work/$h-0.bin vars=", korrel_fru_id: 3" extra=", FRUSIM_IMAGE_3: \"$work/$h.bin\"" ;; esac
         cp "$work/$h.bin" "$out/$h.before" && rm -f "$work/$h.log" && mkdir -m $mode "$out/$h"
-        printf '    %s: {korrel_value: "%s"%s, korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s"%s}}\n' \
-            "$h" "$value" "$vars" "$out/$h" "$build/sim:$build:$PATH" "$image" "$work/$h.log" "$extra" >>"$out/hosts.yml"
+        printf '    %s: {korrel_value: "%s"%s, korrel_host_dir: "%s", korrel_environment: {PATH: "%s", FRUSIM_IMAGE: "%s", FRUSIM_LOG: "%s", KORREL_STATE_DIR: "%s"%s}}\n' \
+            "$h" "$value" "$vars" "$out/$h" "$build/sim:$build:$PATH" "$image" "$work/$h.log" "$work/$h.state" "$extra" >>"$out/hosts.yml"
     done
     play=$src/contrib/ansible/korrel.yml
     if [ "$special" = key ]; then

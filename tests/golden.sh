@@ -6,7 +6,8 @@
 #   device: RECORD [SIZE]      tests/records/RECORD.hex, or "sample"
 #   patch: OFFSET HEX...       bytes put into the device before the run
 #   sum: OFFSET LENGTH         then the region's last byte made its zero checksum
-#   run: SHELL LINE            run in a fresh working directory
+#   run: SHELL LINE            run in a fresh working directory, with a
+#                              private state directory (KORREL_STATE_DIR)
 #   ...the transcript the run gave...
 #
 # The runner runs every case again, writes the table anew with the fresh
@@ -94,7 +95,8 @@ run_case() { # DEVICE PATCHES SUMS SHELL-LINE
         bytes <<<"$sum" | dd of="$w/dev.bin" bs=1 seek=$((offset + size - 1)) conv=notrunc status=none
     done <<<"$3"
     cp "$w/dev.bin" "$w/before.bin"
-    (cd "$w/run" && export PATH=$sim:/usr/bin:/bin FRUSIM_IMAGE=$w/dev.bin FRUSIM_LOG=$w/log && eval "$4") 2>&1 >"$w/out" | sed 's/^/2> /' >"$w/err"
+    (cd "$w/run" && export PATH=$sim:/usr/bin:/bin FRUSIM_IMAGE=$w/dev.bin FRUSIM_LOG=$w/log KORREL_STATE_DIR=$w/state &&
+        eval "$4") 2>&1 >"$w/out" | sed 's/^/2> /' >"$w/err"
     cat "$w/out" "$w/err"
     echo "files:$(cd "$w/run" && find . -mindepth 1 -maxdepth 1 -printf ' %P %m %y\n' | sort | tr -d '\n')"
     [ -f "$w/log" ] && requests <"$w/log"

@@ -13,6 +13,7 @@ set -u
 cpack=$1 build=$2 version=$3 simdir=$4 sample=$5
 unset "${!FRUSIM_@}"
 work=$(mktemp -d)
+export KORREL_STATE_DIR=$work/state  # never the machine's own lock and journal
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 

@@ -20,6 +20,10 @@ bool korrel::runIpmitool(const char *command, char *line, int size)
     // The size request, as ipmitool prints its answer: size LSB, MSB, access.
     if (std::strncmp(command, "ipmitool raw 0x0A 0x10 ", 23) == 0)
         return std::snprintf(line, size, " %02x %02x 00\n", int(gSize & 0xFF), int(gSize >> 8 & 0xFF)) > 0;
+    // A block is read where the request asks: the internal use area twice.
+    unsigned lsb, msb;
+    if (std::sscanf(command, "ipmitool raw 0x0A 0x11 %*x %x %x", &lsb, &msb) == 2)
+        gAt = lsb + 256 * msb;
     const char *format = gAt / kBlockSize % 2 == 0 ? " %02x" : " %02X";
     if (gAt + kBlockSize <= gSize) {
         int n = std::snprintf(line, size, format, kBlockSize);

@@ -19,6 +19,7 @@ for cmd in ipmitool ipmi_sim /usr/sbin/ipmi-fru; do
     [ "${CI:-}" = true ] && exit 1 || exit 77
 done
 w=$(mktemp -d)
+export KORREL_STATE_DIR=$w/state  # never the machine's own lock and journal
 trap '"$fixture" stop "$w/bmc"; rm -rf "$w"' EXIT
 failures=0
 # Wrappers named by a row's first argument: an ipmitool that sends writes
@@ -54,7 +55,7 @@ while IFS='|' read -r record size args want last label; do
     "$fixture" badpass "$w/bmc"
     views before $dev
     cp "$w/bmc/$edited" "$w/before.bin" && cp "$w/bmc/$other" "$w/other.bin"
-    rm -rf "$w/run" && mkdir "$w/run"
+    rm -rf "$w/run" "$KORREL_STATE_DIR" && mkdir "$w/run"
     status=0
     (cd "$w/run" && PATH=$bin:$PATH "$korrel" "${args[@]}" >../out 2>/dev/null) || status=$?
     check "$name: exit status and last line" "$want $last" "$status $(tail -n 1 "$w/out")"

@@ -38,6 +38,23 @@ bool readBlock(int device, int block, uint8_t *bytes);
 // Writes one block, retried until the BMC confirms all eight bytes.
 bool writeBlock(int device, int block, const uint8_t *bytes);
 
+// What a block reads back as: the bytes meant (or two reads agreeing),
+// others, or nothing sound.
+enum class Readback { kept, differs, unreadable };
+
+// Reads a block read before once more, and again until a read agrees with
+// an earlier one, within the retry rule: for bytes no checksum covers, so
+// that a byte mis-read on the way is not taken for the device's.  bytes
+// holds the first read and gets the bytes two reads agree on.
+Readback rereadBlock(int device, int block, uint8_t *bytes);
+
+// Reads a block written back.  A BMC may confirm a write it did not store
+// (a write-protected EEPROM behind it, a write lost on the way), so a
+// confirmation proves nothing: a block that reads back otherwise is
+// written again and read again, within the retry rule, as long as the BMC
+// takes the write.
+Readback readBack(int device, int block, const uint8_t *bytes);
+
 // What a device says of its size: its size in bytes, that it is addressed
 // in words, or nothing sound (the request failed, or its answer is not
 // exactly three hex pairs).
@@ -57,12 +74,19 @@ DeviceSize parseSizeAnswer(const char *line);
 bool responseIsSound(const char *response);
 
 // Runs one request through the shell and leaves the first line it prints
-// in line (cleared by the caller).  False when it cannot be started or does
-// not exit with status 0: ipmitool exits non-zero when the BMC refused the
-// request, whatever it printed before.  In a file of its own, linked into
-// the program and not the library, so that fuzzers and tests can link
+// in line (cleared by the caller).  False when it cannot be started, does
+// not exit with status 0 (ipmitool exits non-zero when the BMC refused the
+// request, whatever it printed before), or has not ended by its deadline,
+// when it is killed with all it started.  In a file of its own, linked
+// into the program and not the library, so that fuzzers and tests can link
 // another in its place.
 bool runIpmitool(const char *command, char *line, int size);
+
+// Runs fru.sh the same way, keeping the descriptor keep open for it (the
+// run lock, so that the script still holds it should korrel be killed),
+// and appends what it prints to out.  Killed when it has printed nothing
+// for as long as a request may run: each write it sends prints its answer.
+void runScript(const char *command, int keep, int out);
 
 // Pauses before a request is sent again: a BMC still committing a write to
 // its EEPROM answers "FRU device busy" (completion code 81h), and the

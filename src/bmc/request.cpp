@@ -150,6 +150,43 @@ bool writeBlock(int device, int block, const uint8_t *bytes)
            requestUntilSound(request, answer, writeIsConfirmed);
 }
 
+Readback rereadBlock(int device, int block, uint8_t *bytes)
+{
+    uint8_t seen[kAttempts][kBlockSize];
+    std::memcpy(seen[0], bytes, kBlockSize);
+    for (int n = 1; n < kAttempts; ++n) {
+        if (n > 1)
+            pauseBeforeRetry();
+        if (!readBlock(device, block, seen[n]))
+            return Readback::unreadable;
+        for (int k = 0; k < n; ++k) {
+            if (std::memcmp(seen[k], seen[n], kBlockSize) == 0) {
+                std::memcpy(bytes, seen[n], kBlockSize);
+                return Readback::kept;
+            }
+        }
+    }
+    return Readback::differs;
+}
+
+Readback readBack(int device, int block, const uint8_t *bytes)
+{
+    uint8_t read[kBlockSize];
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        // A write refused five times leaves the block as it reads.
+        if (attempt > 0) {
+            pauseBeforeRetry();
+            if (!writeBlock(device, block, bytes))
+                return Readback::differs;
+        }
+        if (!readBlock(device, block, read))
+            return Readback::unreadable;
+        if (std::memcmp(read, bytes, kBlockSize) == 0)
+            return Readback::kept;
+    }
+    return Readback::differs;
+}
+
 DeviceSize askDeviceSize(int device)
 {
     Request request;

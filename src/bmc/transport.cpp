@@ -1,3 +1,14 @@
+// Running ipmitool, and fru.sh: each through /bin/sh -c in a process group
+// of its own, its standard output a pipe to korrel, under a deadline.  No
+// request may hang a run: a BMC that never answers, or an ipmitool stuck on
+// a dead LAN session, is killed with everything it started and counts as a
+// failed request, which the retry rule sends again.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -10,24 +21,205 @@ namespace {
 
 constexpr long kRetryPauseNs = 30L * 1000 * 1000;  // 30 ms
 
+// How long a request may run: an in-band request takes milliseconds, and
+// ipmitool's own LAN timeout is shorter, so one still running by then never
+// ends by itself.
+constexpr int kRequestSeconds = 30;
+
+constexpr long kNsPerMs = 1000L * 1000;
+constexpr long kNsPerSecond = 1000 * kNsPerMs;
+constexpr long kReapNapNs = kNsPerMs;  // between looks whether a child has ended
+constexpr int kChunkSize = 512;
+constexpr ssize_t kLate = -2;  // readUntil: the deadline passed first
+
+timespec deadlineFromNow()
+{
+    timespec at;
+    clock_gettime(CLOCK_MONOTONIC, &at);
+    at.tv_sec += kRequestSeconds;
+    return at;
+}
+
+// Milliseconds left until the deadline, rounded up; 0 once it has passed.
+int msLeft(const timespec &deadline)
+{
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    long ns = (deadline.tv_sec - now.tv_sec) * kNsPerSecond + (deadline.tv_nsec - now.tv_nsec);
+    return ns <= 0 ? 0 : static_cast<int>((ns + kNsPerMs - 1) / kNsPerMs);
+}
+
+void nap(long ns)
+{
+    timespec left = {0, ns};
+    while (nanosleep(&left, &left) != 0 && errno == EINTR) {
+    }
+}
+
+struct Child {
+    pid_t pid;
+    int out;  // the read end of its standard output
+};
+
+// Starts /bin/sh -c command as the leader of a new process group, so that
+// it can be killed with all it started.  Nothing korrel holds passes to it
+// but its standard streams and keep (the run lock, for fru.sh; -1 for
+// none): every other descriptor korrel opens is close-on-exec.
+bool startChild(const char *command, int keep, Child &child)
+{
+    // A caller that ignores SIGCHLD would have its children reaped unseen.
+    signal(SIGCHLD, SIG_DFL);
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) != 0)
+        return false;
+    pid_t pid = fork();
+    if (pid == 0) {
+        // Only calls safe after fork; _exit, so that korrel's unflushed
+        // output is not written twice.
+        setpgid(0, 0);
+        if (ends[1] == STDOUT_FILENO ? fcntl(ends[1], F_SETFD, 0) != 0 : dup2(ends[1], STDOUT_FILENO) < 0)
+            _exit(127);
+        if (keep >= 0 && fcntl(keep, F_SETFD, 0) != 0)
+            _exit(127);
+        execl("/bin/sh", "sh", "-c", command, static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(ends[1]);
+    if (pid < 0) {
+        close(ends[0]);
+        return false;
+    }
+    setpgid(pid, pid);  // here too, so that the group exists for a kill at once
+    child = Child{pid, ends[0]};
+    return true;
+}
+
+// Reads what the child prints, waiting until the deadline at most: the
+// count read, 0 at the end of its output, kLate when the deadline passed.
+ssize_t readUntil(int fd, char *buffer, size_t size, const timespec &deadline)
+{
+    for (;;) {
+        pollfd ready = {fd, POLLIN, 0};
+        int n = poll(&ready, 1, msLeft(deadline));
+        if (n == 0)
+            return kLate;
+        if (n < 0 && errno == EINTR)
+            continue;
+        ssize_t got = n < 0 ? -1 : read(fd, buffer, size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        return got < 0 ? 0 : got;
+    }
+}
+
+// Waits until the child has ended, without reaping it, until the deadline
+// at most; true when it has.
+bool hasEnded(pid_t pid, const timespec &deadline)
+{
+    for (;;) {
+        siginfo_t info = {};
+        int got = waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT);
+        if ((got == 0 && info.si_pid == pid) || (got != 0 && errno != EINTR))
+            return true;
+        if (msLeft(deadline) == 0)
+            return false;
+        nap(kReapNapNs);
+    }
+}
+
+// Waits for the child to end, until the deadline at most, and reaps it.
+// Its group is killed first, so that nothing it started runs on, also
+// behind a shell that ended and left a child; the leader is not reaped
+// before, so that its group id cannot name another process yet.  True when
+// it exited with status 0 in time.
+bool endChild(Child &child, const timespec &deadline, bool late)
+{
+    close(child.out);
+    bool ended = !late && hasEnded(child.pid, deadline);
+    kill(-child.pid, SIGKILL);
+    // A process stuck in the kernel dies only when its call returns.
+    if (!ended && !hasEnded(child.pid, deadlineFromNow()))
+        return false;
+    int status = -1;
+    pid_t reaped;
+    while ((reaped = waitpid(child.pid, &status, 0)) < 0 && errno == EINTR) {
+    }
+    return ended && reaped == child.pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Reads the child's output to its end and keeps the first line as fgets
+// takes it: up to size - 1 bytes, the newline included when it fits.  The
+// rest is read and dropped, so that a child that prints more is never
+// blocked on a full pipe.  False when the deadline passed first.
+bool readFirstLine(int fd, char *line, int size, const timespec &deadline)
+{
+    char chunk[kChunkSize];
+    int n = 0;
+    bool whole = size <= 1;
+    for (;;) {
+        ssize_t got = readUntil(fd, chunk, sizeof chunk, deadline);
+        if (got == kLate)
+            return false;
+        if (got == 0)
+            return true;
+        for (ssize_t i = 0; i < got && !whole; ++i) {
+            line[n++] = chunk[i];
+            line[n] = '\0';
+            whole = chunk[i] == '\n' || n == size - 1;
+        }
+    }
+}
+
+// Appends all of buffer to out; what cannot be written is lost, and so the
+// writes it answers count as not confirmed.
+void appendAll(int out, const char *buffer, ssize_t size)
+{
+    while (size > 0) {
+        ssize_t put = write(out, buffer, static_cast<size_t>(size));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return;
+        buffer += put;
+        size -= put;
+    }
+}
+
 }  // namespace
 
 bool runIpmitool(const char *command, char *line, int size)
 {
-    FILE *pipe = popen(command, "r");
-    if (pipe == nullptr)
+    Child child;
+    if (!startChild(command, -1, child))
         return false;
-    // Only the first line matters; the rest of the output is read by no one.
-    if (std::fgets(line, size, pipe) == nullptr)
-        line[0] = '\0';
-    return pclose(pipe) == 0;
+    const timespec deadline = deadlineFromNow();
+    bool late = !readFirstLine(child.out, line, size, deadline);
+    return endChild(child, deadline, late);
+}
+
+void runScript(const char *command, int keep, int out)
+{
+    Child child;
+    if (!startChild(command, keep, child))
+        return;
+    timespec deadline = deadlineFromNow();
+    char chunk[kChunkSize];
+    bool late = false;
+    for (;;) {
+        ssize_t got = readUntil(child.out, chunk, sizeof chunk, deadline);
+        late = got == kLate;
+        if (got <= 0)
+            break;
+        appendAll(out, chunk, got);
+        // Each write answered shows the script is not stuck.
+        deadline = deadlineFromNow();
+    }
+    endChild(child, deadline, late);
 }
 
 void pauseBeforeRetry()
 {
-    timespec left = {0, kRetryPauseNs};
-    while (nanosleep(&left, &left) != 0 && errno == EINTR) {
-    }
+    nap(kRetryPauseNs);
 }
 
 }  // namespace korrel

@@ -9,70 +9,85 @@ namespace korrel {
 
 namespace msg {
 // Banner and closing banner.
-constexpr const char *kOwner = "korrel FRU editor - Copyright (c) 2026 the korrel developers";
-constexpr const char *kRule = "------------------------";
-constexpr const char *kVersion = "Version 0.2 (2017/OCT/23)";
-constexpr const char *kCompleted = "Command is completely!";
+inline constexpr char kOwner[] = "korrel FRU editor - Copyright (c) 2026 the korrel developers";
+inline constexpr char kRule[] = "------------------------";
+inline constexpr char kVersion[] = "Version 0.2 (2017/OCT/23)";
+inline constexpr char kCompleted[] = "Command is completely!";
 
 // Progress texts, written exactly; %s is a file name.
-constexpr const char *kReadFru = "Read FRU from BMC ~";
-constexpr const char *kModifyFru = "Modify FRU ~";
-constexpr const char *kGot = "\nGot %s\n";
-constexpr const char *kWriteFile = "Write %s ~";
-constexpr const char *kParseFile = "Parser %s ~";
-constexpr const char *kExecute = "Execute %s ~";
-constexpr const char *kDeleteFiles = "Delete files ~";
-constexpr const char *kDone = " Done.";
+inline constexpr char kReadFru[] = "Read FRU from BMC ~";
+inline constexpr char kModifyFru[] = "Modify FRU ~";
+inline constexpr char kGot[] = "\nGot %s\n";
+inline constexpr char kWriteFile[] = "Write %s ~";
+inline constexpr char kParseFile[] = "Parser %s ~";
+inline constexpr char kExecute[] = "Execute %s ~";
+inline constexpr char kDeleteFiles[] = "Delete files ~";
+inline constexpr char kDone[] = " Done.";
 
 // Edit commands, written as lines.
-constexpr const char *kRunCommand = "\n\n ---Run user's command--- \n";
-constexpr const char *kWrongCommand =
+inline constexpr char kRunCommand[] = "\n\n ---Run user's command--- \n";
+inline constexpr char kWrongCommand[] =
     "\n\n ---wrong user's command, pls input data as below--- \n";
-constexpr const char *kNoCommand =
+inline constexpr char kNoCommand[] =
     "\n\n ---without or wrong user's command, pls input data as below--- \n";
-constexpr const char *kUsage = "usage: KORREL [Options...] <Data>\n";
-constexpr const char *kOptions = "Options : ";
-constexpr const char *kOnlyBsnDate =
+inline constexpr char kUsage[] = "usage: KORREL [Options...] <Data>\n";
+inline constexpr char kOptions[] = "Options : ";
+inline constexpr char kOnlyBsnDate[] =
     "\nChange MFG date to Fri Mar  1 09:00:00 2019,and keep BSN";
 
 // Failures.  Those marked "exact" are written with nothing added.
-constexpr const char *kReadFailed = "Error!!!Read FRU Failed.";  // exact
-constexpr const char *kBadHeader = "Error!!!Common Header Invalid.";
-constexpr const char *kNoBoard = "Error!!!Board Info missing.";
-constexpr const char *kNoProduct = "Error!!!Product Info missing.";
-constexpr const char *kInternalUse = "Error!!!Internal Use Info cannot be kept.";
+inline constexpr char kReadFailed[] = "Error!!!Read FRU Failed.";  // exact
+inline constexpr char kBadHeader[] = "Error!!!Common Header Invalid.";
+inline constexpr char kNoBoard[] = "Error!!!Board Info missing.";
+inline constexpr char kNoProduct[] = "Error!!!Product Info missing.";
+inline constexpr char kInternalUse[] = "Error!!!Internal Use Info cannot be kept.";
+inline constexpr char kInternalUseMisread[] = "Error!!!Internal Use Info not read the same twice.";
 // An info area that fails its checks; %s is Chassis, Board or Product.
-constexpr const char *kAreaFormat = "Error!!!%s Info format invalid.\n";      // exact
-constexpr const char *kAreaChecksum = "Error!!!%s Info checksum invalid.\n";  // exact
-constexpr const char *kNoEndOfFields = "Error!!!%s Info no EoF.\n";        // exact
-constexpr const char *kFieldPastEnd = "Error!!!%s Info field past its end.\n";  // exact
-constexpr const char *kMultiRecordInvalid = "Error!!!MultiRecord Info invalid.";
-constexpr const char *kMultiRecordPlace = "Error!!!MultiRecord Info not behind the other areas.";
-constexpr const char *kMultiRecordPastDevice = "Error!!!MultiRecord Info runs past the device's end.";
-constexpr const char *kMultiRecordTooLong = "Error!!!MultiRecord Info runs past 4096 bytes.";
-constexpr const char *kDeviceTooSmall = "Error!!!FRU Device too small.";
-constexpr const char *kWordAccess = "Error!!!FRU Device addressed in words.";
-constexpr const char *kSharedDir = "Error!!!Working Directory writable by others.";
-constexpr const char *kForeignDir = "Error!!!Working Directory owned by another user.";
-constexpr const char *kLockBusy = "Error!!!Another korrel run did not end within 60 s.";
-constexpr const char *kLockUnusable = "Error!!!Run Lock File unusable.";
-constexpr const char *kDataTooLong = "Error!!!Data too long.";
-constexpr const char *kUnknownCommand = "\nError!!!unknown command.\n";
-constexpr const char *kInputFile = "Input File %s Error!!!\n";          // exact
-constexpr const char *kFormat = "Input File %s Format Error!!!";        // exact
-constexpr const char *kDateFormat = "MFG Date Time Format Error!!!";    // exact
-constexpr const char *kValueTooLong = "Value Longer Than 63 Bytes!!!";  // exact
-constexpr const char *kOutputFile = "Output File %s Error!!!\n";        // exact
+inline constexpr char kAreaFormat[] = "Error!!!%s Info format invalid.\n";      // exact
+inline constexpr char kAreaChecksum[] = "Error!!!%s Info checksum invalid.\n";  // exact
+inline constexpr char kNoEndOfFields[] = "Error!!!%s Info no EoF.\n";        // exact
+inline constexpr char kFieldPastEnd[] = "Error!!!%s Info field past its end.\n";  // exact
+inline constexpr char kMultiRecordInvalid[] = "Error!!!MultiRecord Info invalid.";
+inline constexpr char kMultiRecordPlace[] = "Error!!!MultiRecord Info not behind the other areas.";
+inline constexpr char kMultiRecordPastDevice[] = "Error!!!MultiRecord Info runs past the device's end.";
+inline constexpr char kMultiRecordTooLong[] = "Error!!!MultiRecord Info runs past 4096 bytes.";
+inline constexpr char kDeviceTooSmall[] = "Error!!!FRU Device too small.";
+inline constexpr char kWordAccess[] = "Error!!!FRU Device addressed in words.";
+inline constexpr char kSharedDir[] = "Error!!!Working Directory writable by others.";
+inline constexpr char kForeignDir[] = "Error!!!Working Directory owned by another user.";
+inline constexpr char kStateDir[] = "Error!!!State Directory %s unusable.\n";  // exact
+inline constexpr char kLockBusy[] = "Error!!!Another korrel run did not end within 60 s.";
+inline constexpr char kLockUnusable[] = "Error!!!Run Lock File unusable.";
+inline constexpr char kDataTooLong[] = "Error!!!Data too long.";
+inline constexpr char kUnknownCommand[] = "\nError!!!unknown command.\n";
+inline constexpr char kInputFile[] = "Input File %s Error!!!\n";          // exact
+inline constexpr char kFormat[] = "Input File %s Format Error!!!";        // exact
+inline constexpr char kDateFormat[] = "MFG Date Time Format Error!!!";    // exact
+inline constexpr char kValueTooLong[] = "Value Longer Than 63 Bytes!!!";  // exact
+inline constexpr char kOutputFile[] = "Output File %s Error!!!\n";        // exact
 // The FRU device named by --fru-id: not an ID, or nothing answers as it.
-constexpr const char *kBadFruId = "Error!!!FRU Device ID must be a decimal from 0 to 254.";
-constexpr const char *kNoFruDevice = "Error!!!FRU Device %s not found.\n";  // exact
-constexpr const char *kWriteFailed = "Error!!!Write FRU Failed.";
-// After a failed write, one of these two lines says what the BMC holds.
-constexpr const char *kOldRestored =
+inline constexpr char kBadFruId[] = "Error!!!FRU Device ID must be a decimal from 0 to 254.";
+inline constexpr char kNoFruDevice[] = "Error!!!FRU Device %s not found.\n";  // exact
+inline constexpr char kWriteFailed[] = "Error!!!Write FRU Failed.";
+inline constexpr char kNotKept[] = "Error!!!FRU Device did not keep the data written.";
+// After a failed write, one of these lines says what the BMC holds.
+inline constexpr char kOldRestored[] =
     "The old record was written back and reads as before: the BMC holds it unchanged.";
-constexpr const char *kPartOldPartNew =
-    "The record is left part old, part new: do not run korrel on it. Fix the cause,\n"
-    "then run sh -e ./fru.sh again or restore your saved copy (README, Safety).";
+inline constexpr char kPartOldPartNew[] =
+    "The record is left part old, part new. Fix the cause, then run korrel again: it\n"
+    "reads the record first, and finishes this write or says how to (README, Safety).";
+// %s is the first block that could not be read back.
+inline constexpr char kRestoreUnknown[] =
+    "The old record was written back, but could not be read back from block %s on:\n"
+    "what the BMC holds is not known. Fix the cause, then run korrel again: it reads\n"
+    "the record first, and finishes or drops this write (README, Safety).\n";  // exact
+// The journal of a write; %s is its path.
+inline constexpr char kFinishEarlier[] = "Finish an earlier run's write ~";
+inline constexpr char kJournalStale[] =
+    "The journal of an earlier write matches neither record on the device: stale, kept aside as %s.\n";  // exact
+inline constexpr char kJournalDamaged[] =
+    "Error!!!FRU Record damaged; restore old.bin or new.bin of the journal %s.\n";  // exact
+inline constexpr char kJournalUnusable[] = "Error!!!Journal %s unusable.\n";          // exact
 }  // namespace msg
 
 // Why a run cannot go on: a message, and the area it names when the

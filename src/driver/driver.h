@@ -3,6 +3,7 @@
 #pragma once
 
 #include "record.h"
+#include "statedir.h"
 
 namespace korrel {
 
@@ -17,9 +18,11 @@ bool takeFruIdOption(int &argc, char **&argv, int &device);
 
 // One run at a time: two runs that overlap on one device each write back
 // the record they read, and the later one loses the other's edit.  Waits
-// for an exclusive lock held to the end of the run; returns false after
+// for an exclusive lock held to the end of the run, whose descriptor it
+// leaves in lock, closed on exec: no child but fru.sh holds it, so that an
+// orphaned request cannot keep the next run waiting.  Returns false after
 // printing its message when it is not free within a bound or cannot be had.
-bool takeRunLock();
+bool takeRunLock(const StateDir &state, int &lock);
 
 // Applies the one edit the command line asks for.  Returns false after
 // printing its message when the run must end.

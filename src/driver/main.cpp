@@ -16,7 +16,9 @@ int main(int argc, char **argv)
     printBanner();
     if (!takeFruIdOption(argc, argv, st.device) ||
         !workDirIsSafe() ||
-        !takeRunLock() ||
+        !openStateDir(st.state) ||
+        !takeRunLock(st.state, st.lock) ||
+        !settleJournal(st.device, st.state, st.journal, st.record, st.values) ||
         !readFruFromBmc(st.device, st.record, st.values) ||
         !applyUserCommand(st.values, argc, argv) ||
         !writeFruText(st.values, st.files.text))
@@ -26,7 +28,8 @@ int main(int argc, char **argv)
         !buildFruImage(st.record, st.values, st.image) ||
         !deviceHoldsImage(st.device, st.record, st.image) ||
         !writeFruScript(st.device, st.image, st.values.onlyBsn, st.files.script) ||
-        !runFruScript(st.device, st.record, st.image, st.files))
+        !keepJournal(st.state, st.device, st.record, st.image, st.journal) ||
+        !runFruScript(st.device, st.journal, st.state, st.lock, st.files))
         return 1;
     return 0;
 }

@@ -5,26 +5,23 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <ctime>
 
 #include "console.h"
 #include "driver.h"
 #include "files.h"
+#include "statedir.h"
 
 namespace korrel {
 
 namespace {
 
-// Root's lock lies where only root may create a file, so that no other user
-// can plant it beforehand and hold it.  Another user's runs share a lock of
-// that user's own in the sticky lock directory, since a lock that anyone
-// may open anyone may hold; they do not wait for root's runs, nor root's for
-// theirs.
-constexpr const char *kRootLockDir = "/run";
-constexpr const char *kRootLock = "/run/korrel.lock";
-constexpr const char *kUserLockDir = "/run/lock";
-constexpr int kLockPathSize = 64;
+// The lock lies in korrel's private state directory, so that no other user
+// can plant it beforehand and hold it.  Each user's runs share the lock of
+// that user's state directory: they do not wait for root's runs, nor root's
+// for theirs, and runs with another KORREL_STATE_DIR (one per BMC edited
+// over the LAN, say) do not wait for each other.
+constexpr const char *kLockName = "korrel.lock";
 // Long enough for a run on a slow BMC; a run stuck longer than this on its
 // BMC needs a person, not a queue.
 constexpr unsigned kLockWaitSeconds = 60;
@@ -34,14 +31,13 @@ constexpr int kLockAttempts = 3;
 
 // The lock file, opened without following a link and without blocking on a
 // FIFO: a regular file of the effective user's that no one else may open,
-// since whoever can open it can hold it.  Left open for children: the shell
-// that runs fru.sh holds the lock on until its last write even if korrel is
-// killed meanwhile.
-int openLockFile(const char *dir, const char *path)
+// since whoever can open it can hold it.  Closed on exec: only the shell
+// that runs fru.sh is given it, to hold on until its last write even if
+// korrel is killed meanwhile.
+int openLockFile(const StateDir &state)
 {
-    if (dirTrust(dir) != DirTrust::safe)
-        return -1;
-    int fd = open(path, O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, kPrivateFile);
+    int fd = openat(state.fd, kLockName, O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                    kPrivateFile);
     struct stat sb;
     if (fd >= 0 && fstat(fd, &sb) == 0 && S_ISREG(sb.st_mode) && sb.st_uid == geteuid() &&
         (sb.st_mode & (S_IRWXG | S_IRWXO)) == 0)
@@ -99,19 +95,20 @@ LockWait waitForLock(int fd)
     return wait;
 }
 
-// True when path still names the file locked.
-bool stillNamed(const char *path, int fd)
+// True when the lock's name still names the file locked.
+bool stillNamed(const StateDir &state, int fd)
 {
     struct stat named, locked;
-    return lstat(path, &named) == 0 && fstat(fd, &locked) == 0 && named.st_dev == locked.st_dev &&
-           named.st_ino == locked.st_ino;
+    return fstatat(state.fd, kLockName, &named, AT_SYMLINK_NOFOLLOW) == 0 && fstat(fd, &locked) == 0 &&
+           named.st_dev == locked.st_dev && named.st_ino == locked.st_ino;
 }
 
-// Locks path in dir; false after the message when the lock cannot be had.
-bool lockFile(const char *dir, const char *path)
+}  // namespace
+
+bool takeRunLock(const StateDir &state, int &lock)
 {
     for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
-        int fd = openLockFile(dir, path);
+        int fd = openLockFile(state);
         if (fd < 0)
             break;
         LockWait wait = waitForLock(fd);
@@ -120,31 +117,16 @@ bool lockFile(const char *dir, const char *path)
             return false;
         }
         // Held to the end of the run: the kernel releases it when korrel exits.
-        if (wait == LockWait::taken && stillNamed(path, fd))
+        if (wait == LockWait::taken && stillNamed(state, fd)) {
+            lock = fd;
             return true;
+        }
         close(fd);
         if (wait == LockWait::failed)
             break;
     }
     putLine(msg::kLockUnusable);
     return false;
-}
-
-}  // namespace
-
-bool takeRunLock()
-{
-    uid_t user = geteuid();
-    if (user == 0)
-        return lockFile(kRootLockDir, kRootLock);
-    char path[kLockPathSize];
-    int n = std::snprintf(path, sizeof path, "%s/korrel-%u.lock", kUserLockDir,
-                          static_cast<unsigned>(user));
-    if (n < 0 || n >= static_cast<int>(sizeof path)) {
-        putLine(msg::kLockUnusable);
-        return false;
-    }
-    return lockFile(kUserLockDir, path);
 }
 
 }  // namespace korrel

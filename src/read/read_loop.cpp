@@ -22,49 +22,63 @@ Problem startRecord(int device, FruRecord &record)
     return {};
 }
 
-// A device other than 0 that gives not even its header is taken for absent:
-// a BMC answers an ID it has no device for with a completion code (CBh, or
-// CCh as OpenIPMI's ipmi_sim does) that ipmitool shows only on its standard
-// error.  Device 0, the one every BMC has, keeps the message it always had.
-void putReadFailure(int device, int block)
+// The internal use area is written back byte for byte and no checksum
+// covers it, so its blocks are read twice.
+Problem confirmInternalUse(int device, FruRecord &record)
 {
-    char id[sizeof "254"];
-    const int n = std::snprintf(id, sizeof id, "%d", device);
-    if (block > 0 || device == kFruDevice || n < 0 || n >= static_cast<int>(sizeof id))
-        putText(msg::kReadFailed);
-    else
-        putFormat(msg::kNoFruDevice, id);
+    const int first = record.internalUseAt / kBlockSize;
+    for (int block = first; block < first + record.internalUseBlocks; ++block) {
+        Readback seen = rereadBlock(device, block, record.bytes + block * kBlockSize);
+        if (seen != Readback::kept)
+            return {seen == Readback::differs ? msg::kInternalUseMisread : msg::kReadFailed, nullptr};
+    }
+    return {};
 }
 
 }  // namespace
 
-// Reads the record block by block, from the header on, as far as its areas
-// reach, then decodes it; nothing past the record is read.  The bytes are
-// kept as read: the rewrite copies what it does not edit from them, and a
-// write the BMC keeps refusing is undone with them.
-bool readFruFromBmc(int device, FruRecord &record, FruValues &values)
+Problem readRecord(int device, FruRecord &record, FruValues &values)
 {
-    putText(msg::kReadFru);
     resetRecord(record, values);
     Problem why{};
     for (int block = 0, needed = 1; block < needed; ++block) {
-        if (!readBlock(device, block, record.bytes + block * kBlockSize)) {
-            putReadFailure(device, block);
-            return false;
-        }
+        if (!readBlock(device, block, record.bytes + block * kBlockSize))
+            return {block == 0 && device != kFruDevice ? msg::kNoFruDevice : msg::kReadFailed, nullptr};
         record.blocks = block + 1;
         if (block == 0)
             why = startRecord(device, record);
         if (why.message == nullptr)
             needed = blocksNeeded(record, why);
-        if (why.message != nullptr) {
-            putProblem(why);
-            return false;
-        }
+        if (why.message != nullptr)
+            return why;
     }
     why = decodeFruRecord(record, values);
-    if (why.message != nullptr) {
+    return why.message == nullptr ? confirmInternalUse(device, record) : why;
+}
+
+// A device other than 0 that gives not even its header is taken for absent:
+// a BMC answers an ID it has no device for with a completion code (CBh, or
+// CCh as OpenIPMI's ipmi_sim does) that ipmitool shows only on its standard
+// error.  Device 0, the one every BMC has, keeps the message it always had.
+void putReadFailure(int device, const Problem &why)
+{
+    char id[sizeof "254"];
+    if (why.message == msg::kNoFruDevice) {
+        const int n = std::snprintf(id, sizeof id, "%d", device);
+        putFormat(why.message, n > 0 && n < static_cast<int>(sizeof id) ? id : "?");
+    } else if (why.message == msg::kReadFailed) {
+        putText(why.message);
+    } else {
         putProblem(why);
+    }
+}
+
+bool readFruFromBmc(int device, FruRecord &record, FruValues &values)
+{
+    putText(msg::kReadFru);
+    Problem why = readRecord(device, record, values);
+    if (why.message != nullptr) {
+        putReadFailure(device, why);
         return false;
     }
     putDone();

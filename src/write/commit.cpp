@@ -1,7 +1,8 @@
 // The commit: fru.sh is run, its output tells which blocks the BMC took,
-// korrel sends the rest itself, and when the BMC keeps refusing, puts the
-// old record back, so that a failed write does not leave a new header over
-// half-written areas.
+// and the write is completed (complete.cpp): korrel sends the rest itself
+// and reads every block back, and when the BMC keeps refusing or the device
+// does not keep what it was sent, puts the old record back, so that a
+// failed write does not leave a new header over half-written areas.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,7 +19,7 @@ constexpr const char *kEchoLine = "==== FRU =====\n";
 
 // The script runs with -e so that it stops at the first write the BMC
 // refuses: the blocks behind it are never sent.
-constexpr const char *kRunScript = "/bin/sh -e ./fru.sh >> out.txt";
+constexpr const char *kRunScript = "/bin/sh -e ./fru.sh";
 
 // What the script's output shows: the blocks confirmed from block 0 on,
 // and the last block it may have touched.
@@ -31,9 +32,8 @@ struct ScriptOutcome {
 // sent; a write the BMC refuses prints nothing there and stops the script.
 // Only the leading run of full counts is trusted as written; from the
 // answers in all, the last block the script may have touched follows.
-ScriptOutcome scriptOutcome(const FruImage &image, const FileId &output)
+ScriptOutcome scriptOutcome(int last, const FileId &output)
 {
-    const int last = image.lastBlock;
     ScriptOutcome seen = {0, last};  // any block may have been sent
     FILE *out = openOwnFile(kOutputFile, output);
     if (out == nullptr)
@@ -71,50 +71,25 @@ bool stillOwn(const char *name, const FileId &id)
     return false;
 }
 
-// out.txt is made by korrel, not by the shell's redirection, so that the
-// script's output cannot be sent through a link planted under its name.
-bool createOutput(FileId &id)
+// Runs fru.sh with its output in out.txt, which korrel makes and writes
+// itself, so that the output cannot be sent through a link planted under
+// its name.  The script keeps the run lock.  False after the message when
+// a file is not korrel's own.
+bool runOwnScript(int lock, ScratchFiles &files)
 {
-    FILE *out = createFile(kOutputFile, id, kPrivateFile);
-    if (out != nullptr && finishFile(out))
-        return true;
-    putFormat(msg::kOutputFile, kOutputFile);
-    return false;
-}
-
-// Sends the image's blocks from the given one to its last, as fru.sh would
-// have.  Returns the first block the BMC kept refusing, or one past the
-// image's last when every write was confirmed.
-int finishWrites(int device, const FruImage &image, int from)
-{
-    for (int block = from; block <= image.lastBlock; ++block)
-        if (!writeBlock(device, block, image.bytes + block * kBlockSize))
-            return block;
-    return image.lastBlock + 1;
-}
-
-bool blockHolds(int device, const uint8_t *bytes, int block)
-{
-    uint8_t read[kBlockSize];
-    return readBlock(device, block, read) && std::memcmp(read, bytes, kBlockSize) == 0;
-}
-
-// Puts the old record back over blocks 0 to last, as far as it reaches,
-// and reads each back; true when every one holds the old bytes again.
-// Blocks the old record did not reach held bytes korrel never read; they
-// are left as they are, outside the old header's areas.  A block whose new
-// bytes are the old ones needs no write, and a write refused may have
-// changed nothing: the read-back decides.
-bool restoreOldRecord(int device, const FruRecord &record, const FruImage &image, int last)
-{
-    for (int block = 0; block <= last && block < record.blocks; ++block) {
-        const uint8_t *old = record.bytes + block * kBlockSize;
-        if (std::memcmp(old, image.bytes + block * kBlockSize, kBlockSize) != 0)
-            writeBlock(device, block, old);
-        if (!blockHolds(device, old, block))
-            return false;
+    FILE *out = createFile(kOutputFile, files.output, kPrivateFile);
+    if (out == nullptr) {
+        putFormat(msg::kOutputFile, kOutputFile);
+        return false;
     }
-    return true;
+    bool own = stillOwn(kScriptFile, files.script);
+    if (own)
+        run("chmod 755 fru.sh");
+    own = own && stillOwn(kScriptFile, files.script);
+    if (own)
+        runScript(kRunScript, lock, fileno(out));
+    std::fclose(out);
+    return own;
 }
 
 void closingBanner()
@@ -129,26 +104,18 @@ void closingBanner()
 
 }  // namespace
 
-bool runFruScript(int device, const FruRecord &record, const FruImage &image, ScratchFiles &files)
+bool runFruScript(int device, const Journal &write, const StateDir &state, int lock, ScratchFiles &files)
 {
     putFormat(msg::kExecute, kScriptFile);
-    if (!createOutput(files.output) || !stillOwn(kScriptFile, files.script))
-        return false;
-    run("chmod 755 fru.sh");
-    if (!stillOwn(kScriptFile, files.script) || !stillOwn(kOutputFile, files.output))
-        return false;
     // Only out.txt tells which blocks are written, whatever the status.
-    run(kRunScript);
-    ScriptOutcome outcome = scriptOutcome(image, files.output);
-    int refused = finishWrites(device, image, outcome.confirmed);
-    if (refused <= image.lastBlock) {
-        // fru.sh, fru.txt and out.txt stay for the diagnosis.
-        putLine(msg::kWriteFailed);
-        int touched = refused > outcome.lastTouched ? refused : outcome.lastTouched;
-        bool restored = restoreOldRecord(device, record, image, touched);
-        putLine(restored ? msg::kOldRestored : msg::kPartOldPartNew);
+    if (!runOwnScript(lock, files)) {
+        dropJournal(state, device);  // nothing was written
         return false;
     }
+    ScriptOutcome outcome = scriptOutcome(write.lastBlock, files.output);
+    // fru.sh, fru.txt and out.txt stay for the diagnosis when it fails.
+    if (!completeWrite(device, write, state, outcome.confirmed, outcome.lastTouched))
+        return false;
     putDone();
     closingBanner();
     return true;

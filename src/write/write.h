@@ -3,6 +3,7 @@
 #pragma once
 
 #include "files.h"
+#include "journal.h"
 #include "record.h"
 
 namespace korrel {
@@ -21,8 +22,32 @@ bool deviceHoldsImage(int device, const FruRecord &record, const FruImage &image
 // Writes fru.sh; false after printing its message.
 bool writeFruScript(int device, const FruImage &image, bool onlyBsn, FileId &id);
 
-// Runs fru.sh, sends what it left unwritten, and puts the old record back
-// when the BMC keeps refusing; false after printing what the BMC holds.
-bool runFruScript(int device, const FruRecord &record, const FruImage &image, ScratchFiles &files);
+// Stores the journal of the write about to begin: the old bytes of the
+// blocks the image overwrites, as far as they were read, and the image.
+// False after the message when it cannot be stored; nothing is written.
+bool keepJournal(const StateDir &state, int device, const FruRecord &record, const FruImage &image,
+                 Journal &write);
+
+// Runs fru.sh, then completes the write as completeWrite does; false after
+// printing what the BMC holds.  The script alone is given the run lock.
+bool runFruScript(int device, const Journal &write, const StateDir &state, int lock, ScratchFiles &files);
+
+// Completes a write whose blocks before from are confirmed and of which
+// blocks up to touched may have been sent: sends the rest, reads every
+// block back, and when a block is refused for good or does not read back,
+// prints why, puts the old record back and prints what the BMC holds.  The
+// journal is removed once the device holds the new record, or the old one
+// again.  True when the new record reads back as meant.
+bool completeWrite(int device, const Journal &write, const StateDir &state, int from, int touched);
+
+// Before the read: a journal left for the device by a run cut off while
+// writing is settled by what the device holds.  Its old or new record
+// whole: the journal goes.  Each block the one or the other: the write is
+// finished and read back, on one line.  Neither, and a sound record: the
+// journal is stale and kept aside; a damaged one: the run stops, naming the
+// journal, which holds both records for a restore by hand.  False after
+// the message when the run must end.
+bool settleJournal(int device, const StateDir &state, Journal &journal, FruRecord &record,
+                   FruValues &values);
 
 }  // namespace korrel

@@ -55,7 +55,9 @@ ipmitool raw 0x0A 0x12 0x00 0x38 0x00 0x58 0x31 0xC0 0xC0 0xC0 0xC0 0xC0 0xC0
 ipmitool raw 0x0A 0x12 0x00 0x40 0x00 0xC1 0x00 0x00 0x00 0x00 0x00 0x00 0xE7
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 device unchanged
 === ONLY_BSN empties all fields but the board serial number and stores the fixed date
 device: nine-block
@@ -90,7 +92,9 @@ ipmitool raw 0x0A 0x12 0x00 0x30 0x00 0x01 0x02 0x00 0xC0 0xC0 0xC0 0xC0 0xC0
 ipmitool raw 0x0A 0x12 0x00 0x38 0x00 0xC0 0xC0 0xC0 0xC1 0x00 0x00 0x00 0x3C
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-7
+read 0-7
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
@@ -126,7 +130,9 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-34
+read 1-1
 write 0-33
+read 0-33
 -000000 01 01 02 08 14 00 00 e0  >........<
 +000000 01 01 02 08 13 00 00 e1  >........<
 -000040 01 0c 00 be b0 db cf 43  >.......C<
@@ -179,7 +185,9 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-34
+read 1-1
 write 0-33
+read 0-33
 -000000 01 01 02 08 14 00 00 e0  >........<
 +000000 01 01 02 08 13 00 00 e1  >........<
 -000040 01 0c 00 be b0 db cf 43  >.......C<
@@ -268,7 +276,9 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 device unchanged
 === A lone key: the usage, and the record written back
 device: nine-block
@@ -314,7 +324,9 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 device unchanged
 === Keys are case-sensitive: only_bsn is no command
 device: nine-block
@@ -325,7 +337,9 @@ Got only_bsn
 
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 device unchanged
 === Every key sets its own field
 device: nine-block 512
@@ -349,54 +363,88 @@ run: for k in CPN CSN CCI BM BPN BSN BAN FFI CM MN PN PPN PV PSN AT FII CPI; do 
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-10
 read 0-10
+read 0-10
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-11
 read 0-11
+read 0-11
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-12
 read 0-12
+read 0-12
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-13
 read 0-13
+read 0-13
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-14
 read 0-14
+read 0-14
+read 1-1
 write 0-14
 read 0-14
+read 0-14
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-16
 read 0-16
+read 0-16
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-17
 read 0-17
+read 0-17
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-18
 read 0-18
+read 0-18
+read 1-1
 write 0-18
 read 0-18
+read 0-18
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-19
 read 0-19
+read 0-19
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-20
 read 0-20
+read 0-20
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-21
 read 0-21
+read 0-21
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-22
 read 0-22
+read 0-22
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-23
 read 0-23
+read 0-23
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-24
 read 0-24
+read 0-24
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-26
+read 0-26
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 07 10 00 00 e5  >........<
 -000010 01 01 17 c0 c0 c0 c1 e6  >........<
@@ -455,13 +503,19 @@ run: korrel CPI 123456789012345678901234567890123456789012345678901234567890123 
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-16
 read 0-16
+read 0-16
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-17
 read 0-17
+read 0-17
+read 1-1
 write 0-17
+read 0-17
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 04 07 00 00 f1  >........<
 -000010 01 01 17 c0 c0 c0 c1 e6  >........<
@@ -504,13 +558,19 @@ run: korrel PN " -x \$(id) 'q' \"d\" ;|&<> " | tail -n 1; korrel AT "%s%n\\" | t
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-10
 read 0-10
+read 0-10
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-11
 read 0-11
+read 0-11
+read 1-1
 write 0-11
+read 0-11
 -000030 01 03 00 c3 41 42 43 c2  >....ABC.<
 -000038 58 31 c0 c0 c0 c0 c0 c0  >X1......<
 -000040 c1 00 00 00 00 00 00 e7  >........<

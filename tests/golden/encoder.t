@@ -6,8 +6,10 @@ run: korrel CPN AB | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-9
+read 0-9
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 04 07 00 00 f1  >........<
 -000010 01 01 17 c0 c0 c0 c1 e6  >........<
@@ -33,10 +35,14 @@ run: korrel CPN ABCD | tail -n 1; korrel CSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-9
 read 0-9
+read 0-9
+read 1-1
 write 0-9
+read 0-9
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 04 07 00 00 f1  >........<
 -000010 01 01 17 c0 c0 c0 c1 e6  >........<
@@ -62,9 +68,13 @@ run: korrel ONLY_BSN | tail -n 1; korrel AT X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-7
 read 0-7
+read 0-7
+read 1-1
 write 0-7
+read 0-7
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
@@ -88,18 +98,27 @@ Error!!!Data too long.
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-16
 read 0-16
+read 0-16
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-23
 read 0-23
+read 0-23
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-31
 read 0-31
+read 0-31
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-38
 read 0-38
+read 0-38
+read 1-1
 -000000 01 01 02 03 06 00 00 f3  >........<
 +000000 01 01 02 03 24 00 00 d5  >....$...<
 -000018 01 03 00 2c 1b 0a c3 41  >...,...A<
@@ -186,8 +205,10 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 raw 0x0A 0x10 0x00
 write 0-15
+read 0-15
 -000030 01 03 00 c3 41 42 43 c2  >....ABC.<
 -000038 58 31 c0 c0 c0 c0 c0 c0  >X1......<
 -000040 c1 00 00 00 00 00 00 e7  >........<
@@ -220,7 +241,9 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 device unchanged
 === ONLY_BSN on a record without chassis area adds korrel's internal use block and no chassis area
 device: board-product 512
@@ -230,6 +253,7 @@ files: fru.sh 755 f
 read 0-5
 raw 0x0A 0x10 0x00
 write 0-6
+read 0-6
 -000000 01 00 00 01 04 00 00 fa  >........<
 -000008 01 03 00 bc e3 b9 c5 4d  >.......M<
 -000010 61 6b 65 72 c0 c4 53 4e  >aker..SN<
@@ -258,9 +282,12 @@ Error!!!Data too long.
  01 01 00 fb ff 00 00 04
 files: fru.sh 755 f
 read 0-255
+read 1-250
 read 0-255
+read 1-250
 raw 0x0A 0x10 0x00
 write 0-256
+read 0-256
 -000000 01 01 00 fb fe 00 00 05  >........<
 +000000 01 01 00 fb ff 00 00 04  >........<
 -0007d8 01 03 00 bc e3 b9 c5 4d  >.......M<

@@ -44,7 +44,9 @@ Command is completely!
 files: fru.sh 755 f
 read 0-0
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -56,7 +58,9 @@ Read FRU from BMC ~ Done.
 files: fru.sh 755 f
 read 0-4
 read 4-8
+read 1-1
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -112,6 +116,7 @@ Error!!!Data too long.
 [exit 1]
 files:
 read 0-8
+read 1-1
 device unchanged
 === Keys are case-sensitive, and the date has no key
 device: nine-block
@@ -143,9 +148,13 @@ CPI : Custom Product Info
 [exit 1]
 files:
 read 0-8
+read 1-1
 read 0-8
+read 1-1
 read 0-8
+read 1-1
 read 0-8
+read 1-1
 device unchanged
 === A value with a newline splits its line of fru.txt
 device: nine-block
@@ -155,7 +164,9 @@ Parser fru.txt ~Input File fru.txt Format Error!!![exit 1]
 Parser fru.txt ~Input File fru.txt Format Error!!![exit 1]
 files: fru.txt 600 f
 read 0-8
+read 1-1
 read 0-8
+read 1-1
 device unchanged
 === A date changed in fru.txt during the run
 device: nine-block
@@ -163,6 +174,7 @@ run: stage korrel::parseFruText 'printf "%s\n" "$(sed "s/^MFG Date Time:.*/MFG D
 Parser fru.txt ~MFG Date Time Format Error!!![exit 1]
 files: fru.txt 600 f
 read 0-8
+read 1-1
 device unchanged
 === A write error on fru.sh: here its size limit, as a full disk would
 device: nine-block 512
@@ -182,8 +194,10 @@ Command is completely!
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-3
 write 3-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -198,8 +212,10 @@ Command is completely!
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 write 6-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -228,27 +244,37 @@ The old record was written back and reads as before: the BMC holds it unchanged.
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-4
 write 4-4
 write 4-4
 write 4-4
 write 4-4
 write 4-4
-read 0-3
 write 4-4
 write 4-4
 write 4-4
 write 4-4
 write 4-4
-read 4-4
+read 0-4
 device unchanged
 === Writes refused from the sixth on, the restore's too: the record is part old, part new
 device: nine-block
 run: FRUSIM_FAIL_WRITE=5- korrel BSN X | sed -n '/Execute/,$p'
 Execute fru.sh ~Error!!!Write FRU Failed.
-The record is left part old, part new: do not run korrel on it. Fix the cause,
-then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+The record is left part old, part new. Fix the cause, then run korrel again: it
+reads the record first, and finishes this write or says how to (README, Safety).
 [exit 1]
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
+2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
@@ -262,30 +288,50 @@ then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc0): Node busy
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-5
 write 5-5
 write 5-5
 write 5-5
 write 5-5
 write 5-5
-read 0-3
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+write 4-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+read 0-4
 write 4-4
 write 4-4
 write 4-4
 write 4-4
 write 4-4
-read 4-4
+read 5-5
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
-=== Writes refused from the sixth on and every read-back refused: unverified counts as not restored
+=== Writes refused from the sixth on and every read-back refused: what the BMC holds is not known, and the verdict says so
 device: nine-block
-run: FRUSIM_FAIL_WRITE=5- FRUSIM_FAIL_READ=9- korrel BSN X 2>/dev/null | tail -n 2
-then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+run: FRUSIM_FAIL_WRITE=5- FRUSIM_FAIL_READ=10- korrel BSN X 2>/dev/null | tail -n 2
+the record first, and finishes or drops this write (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-5
 write 5-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+write 4-5
 write 5-5
 write 5-5
 write 5-5
@@ -299,13 +345,15 @@ read 0-0
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 === An ipmitool that answers each write of fru.sh twice: out.txt cannot be mapped onto blocks, and korrel sends each itself
 device: nine-block
-run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) [ -p /dev/stdout ] || echo " 08" ;; esac\nexec %s "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod +x ../bin/ipmitool; PATH=$PWD/../bin:$PATH korrel BSN X | tail -n 2
+run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) grep -q fru.sh /proc/$PPID/cmdline && echo " 08" ;; esac\nexec %s "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod +x ../bin/ipmitool; PATH=$PWD/../bin:$PATH korrel BSN X | tail -n 2
 ------------------------
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -313,24 +361,39 @@ write 0-8
 === A short write lets the script go on; when the BMC then refuses every write, the blocks behind it count as overwritten too
 device: nine-block
 run: FRUSIM_WRITE_COUNT=3:07 FRUSIM_FAIL_WRITE=9- korrel BSN X 2>/dev/null | tail -n 3
-The record is left part old, part new: do not run korrel on it. Fix the cause,
-then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+The record is left part old, part new. Fix the cause, then run korrel again: it
+reads the record first, and finishes this write or says how to (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-8
 write 3-3
 write 3-3
 write 3-3
 write 3-3
-write 3-3
-read 0-3
+write 3-4
+write 4-4
+write 4-4
+write 4-4
+write 4-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+read 0-4
 write 4-4
 write 4-4
 write 4-4
 write 4-4
 write 4-4
-read 4-4
+read 5-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+read 6-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -338,23 +401,33 @@ read 4-4
 === The read-back compares every byte: block 4 differs from the old one only in its first byte
 device: nine-block
 run: FRUSIM_FAIL_WRITE=5- korrel BM ACC 2>/dev/null | tail -n 3
-The record is left part old, part new: do not run korrel on it. Fix the cause,
-then run sh -e ./fru.sh again or restore your saved copy (README, Safety).
+The record is left part old, part new. Fix the cause, then run korrel again: it
+reads the record first, and finishes this write or says how to (README, Safety).
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 write 0-5
 write 5-5
 write 5-5
 write 5-5
 write 5-5
 write 5-5
-read 0-3
+write 4-4
+write 4-4
+write 4-4
+write 4-4
+write 4-5
+write 5-5
+write 5-5
+write 5-5
+write 5-5
+read 0-4
 write 4-4
 write 4-4
 write 4-4
 write 4-4
 write 4-4
-read 4-4
+read 5-5
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 +000020 43 43 c0 c4 53 4e 30 31  >CC..SN01<

@@ -18,7 +18,9 @@ run: chmod 1777 .; korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -40,7 +42,9 @@ run: chmod 700 .; korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -62,12 +66,14 @@ device: nine-block
 run: umask 000; mkdir ../bin; printf '#!/bin/sh\nstat -c "%%n %%a" fru.txt fru.sh out.txt >>../modes 2>/dev/null\nexec "%s" "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod 755 ../bin/ipmitool; PATH=$PWD/../bin:$PATH stage korrel::runFruScript 'stat -c "%n %a" fru.txt fru.sh out.txt >>../modes' BSN X | tail -n 1; sort ../modes | uniq -c
 [exit 0]
       1 fru.sh 700
-      9 fru.sh 755
-     10 fru.txt 600
-      9 out.txt 600
+     18 fru.sh 755
+     19 fru.txt 600
+     18 out.txt 600
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
@@ -80,9 +86,13 @@ kept
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 read 0-8
+read 0-8
+read 1-1
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 59 00 c0 c0  >BC..Y...<
@@ -106,6 +116,7 @@ Write fru.txt ~Input File fru.txt Error!!!
 [exit 1]
 files: fru.txt 755 d
 read 0-8
+read 1-1
 device unchanged
 === fru.sh is a directory
 device: nine-block
@@ -115,6 +126,7 @@ Write fru.sh ~Output File fru.sh Error!!!
 [exit 1]
 files: fru.sh 755 d fru.txt 600 f
 read 0-8
+read 1-1
 device unchanged
 === out.txt is a directory
 device: nine-block
@@ -124,6 +136,7 @@ Execute fru.sh ~Output File out.txt Error!!!
 [exit 1]
 files: fru.sh 700 f fru.txt 600 f out.txt 755 d
 read 0-8
+read 1-1
 device unchanged
 === fru.txt swapped for a link to crafted values before it is read back
 device: nine-block
@@ -132,6 +145,7 @@ Parser fru.txt ~Input File fru.txt Error!!!
 [exit 1]
 files: fru.txt 777 l
 read 0-8
+read 1-1
 device unchanged
 === fru.txt replaced by another file under its name before it is read back
 device: nine-block
@@ -140,6 +154,7 @@ Parser fru.txt ~Input File fru.txt Error!!!
 [exit 1]
 files: fru.txt 644 f
 read 0-8
+read 1-1
 device unchanged
 === fru.sh swapped for a link to another script before it is made executable
 device: nine-block
@@ -150,17 +165,28 @@ Execute fru.sh ~Output File fru.sh Error!!!
 not run
 files: fru.sh 777 l fru.txt 600 f out.txt 600 f
 read 0-8
+read 1-1
 device unchanged
-=== out.txt swapped for a link after korrel made it
+=== out.txt swapped for a link after korrel made it: korrel writes the script's output through its own descriptor, the link gets nothing, and its answers prove nothing
 device: nine-block
-run: echo kept >../target; stage system 'ln -sf ../target out.txt' BSN X | sed -n '/Write fru.sh/,$p'; cat ../target
+run: echo kept >../target; stage korrel::runScript 'ln -sf ../target out.txt' BSN X | sed -n '/Write fru.sh/,$p'; cat ../target
 Write fru.sh ~ Done.
-Execute fru.sh ~Output File out.txt Error!!!
-[exit 1]
+Execute fru.sh ~ Done.
+Delete files ~------------------------
+Command is completely!
+------------------------
+[exit 0]
 kept
-files: fru.sh 755 f fru.txt 600 f out.txt 777 l
+files: fru.sh 755 f
 read 0-8
-device unchanged
+read 1-1
+write 0-8
+write 0-8
+read 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
 === out.txt replaced during the script: its answers prove nothing, and korrel sends every block itself
 device: nine-block
 run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) [ -e ../swapped ] || { touch ../swapped; rm out.txt; echo "==== FRU =====" >out.txt; } ;; esac\nexec %s "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod +x ../bin/ipmitool; PATH=$PWD/../bin:$PATH korrel BSN X | tail -n 2
@@ -168,8 +194,10 @@ run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) [ -e ../swapped ]
 [exit 0]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
 write 0-8
+read 0-8
 -000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<

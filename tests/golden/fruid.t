@@ -57,6 +57,7 @@ read 0-0 of device 0x03
 raw 0x0A 0x10 0x03
 read 1-21 of device 0x03
 write 0-22 of device 0x03
+read 0-22 of device 0x03
 -000000 01 00 00 01 07 0d 00 ea  >........<
 -000008 01 06 00 10 20 b5 c5 44  >.... ..D<
 -000010 65 6c 74 61 ca 44 50 53  >elta.DPS<
@@ -114,6 +115,7 @@ read 0-0 of device 0x03
 raw 0x0A 0x10 0x03
 read 1-21 of device 0x03
 write 0-22 of device 0x03
+read 0-22 of device 0x03
 -000000 01 00 00 01 07 0d 00 ea  >........<
 -000008 01 06 00 10 20 b5 c5 44  >.... ..D<
 -000010 65 6c 74 61 ca 44 50 53  >elta.DPS<
@@ -177,6 +179,7 @@ read 0-0 of device 0x03
 raw 0x0A 0x10 0x03
 read 1-21 of device 0x03
 write 0-15 of device 0x03
+read 0-15 of device 0x03
 -000000 01 00 00 01 07 0d 00 ea  >........<
 -000008 01 06 00 10 20 b5 c5 44  >.... ..D<
 -000010 65 6c 74 61 ca 44 50 53  >elta.DPS<
@@ -223,6 +226,7 @@ read 0-0 of device 0x03
 raw 0x0A 0x10 0x03
 read 1-21 of device 0x03
 write 0-22 of device 0x03
+read 0-22 of device 0x03
 -000000 01 00 00 01 07 0d 00 ea  >........<
 -000008 01 06 00 10 20 b5 c5 44  >.... ..D<
 -000010 65 6c 74 61 ca 44 50 53  >elta.DPS<
@@ -278,7 +282,9 @@ Read FRU from BMC ~Error!!!FRU Device 254 not found.
 [exit 1]
 files: fru.sh 755 f
 read 0-8
+read 1-1
 write 0-8
+read 0-8
 read 0-0 of device 0xFE
 read 0-0 of device 0xFE
 read 0-0 of device 0xFE
@@ -316,22 +322,12 @@ write 5-5 of device 0x03
 write 5-5 of device 0x03
 write 5-5 of device 0x03
 write 5-5 of device 0x03
-write 0-0 of device 0x03
-read 0-0 of device 0x03
-write 1-1 of device 0x03
-read 1-1 of device 0x03
-write 2-2 of device 0x03
-read 2-2 of device 0x03
-write 3-3 of device 0x03
-read 3-3 of device 0x03
-write 4-4 of device 0x03
-read 4-4 of device 0x03
+write 0-5 of device 0x03
 write 5-5 of device 0x03
 write 5-5 of device 0x03
 write 5-5 of device 0x03
 write 5-5 of device 0x03
-write 5-5 of device 0x03
-read 5-5 of device 0x03
+read 0-5 of device 0x03
 device unchanged
 === A read of device 9 that fails past its first block is a failed read, not an absent device
 device: nine-block
@@ -354,6 +350,7 @@ Error!!!unknown command.
 [exit 1]
 files:
 read 0-8
+read 1-1
 device unchanged
 === An absent device: its first read fails every try; refused, naming the ID, nothing written, no file left
 device: nine-block

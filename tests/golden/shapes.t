@@ -8,7 +8,9 @@ Read FRU from BMC ~ Done.
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-22
+read 0-22
 device unchanged
 === Vendor record: a new serial of the same length changes only its bytes and the board checksum
 device: vendor 512
@@ -16,7 +18,9 @@ run: korrel BSN ZM18AS099999 | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-22
+read 0-22
 -000050 5a 4d 31 38 41 53 30 31  >ZM18AS01<
 -000058 32 33 34 35 44 11 b2 2b  >2345D..+<
 -000060 33 01 01 81 21 c1 00 08  >3...!...<
@@ -29,7 +33,9 @@ run: korrel MN Supermicro | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-22
+read 0-22
 -000068 01 0a 01 88 73 0d 97 72  >....s..r<
 -000070 9b 8e f2 0b cd 53 59 53  >.....SYS<
 -000078 2d 31 30 32 39 55 2d 54  >-1029U-T<
@@ -56,7 +62,9 @@ run: korrel ONLY_BSN | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-10
+read 0-10
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 05 09 00 00 ec  >........<
 -000020 01 03 13 88 e3 5c 36 58  >.....\6X<
@@ -82,7 +90,9 @@ Read FRU from BMC ~ Done.
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-22
+read 0-22
 device unchanged
 === A NUL inside 8-bit text is written back as read
 device: vendor 512
@@ -93,7 +103,9 @@ ipmitool raw 0x0A 0x12 0x00 0x38 0x00 0x01 0x05 0x19 0x6A 0x2F 0xC4 0xCA 0x53
 ipmitool raw 0x0A 0x12 0x00 0x40 0x00 0x00 0x70 0x65 0x72 0x6D 0x69 0x63 0x72
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-21
+read 0-21
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0c 00 00 e7  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -132,7 +144,9 @@ run: korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-21
+read 0-21
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0c 00 00 e7  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -171,7 +185,9 @@ run: korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 write 0-21
+read 0-21
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0c 00 00 e7  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -209,6 +225,7 @@ run: korrel BSN X | tail -n 1
 files: fru.sh 755 f
 read 0-13
 write 0-13
+read 0-13
 -000000 01 00 01 04 0a 00 00 f0  >........<
 -000008 01 03 17 c5 43 48 2d 31  >....CH-1<
 -000010 55 c6 43 53 30 30 30 31  >U.CS0001<
@@ -238,6 +255,7 @@ read 0-0
 raw 0x0A 0x10 0x00
 read 1-16
 write 0-17
+read 0-17
 -000000 01 00 01 04 09 0d 00 e4  >........<
 -000008 01 03 17 c5 43 48 2d 31  >....CH-1<
 -000010 55 c6 43 53 30 30 30 31  >U.CS0001<
@@ -304,7 +322,9 @@ run: korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-13
+read 9-9
 write 0-13
+read 0-13
 -000030 42 2d 31 c5 42 30 30 30  >B-1.B000<
 -000038 31 c6 4d 42 2d 31 2d 41  >1.MB-1-A<
 -000040 c0 c0 c1 00 00 00 00 61  >.......a<
@@ -320,7 +340,9 @@ run: korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-11
+read 2-3
 write 0-8
+read 0-8
 -000000 01 02 01 04 0a 00 00 ee  >........<
 +000000 01 02 01 04 07 00 00 f1  >........<
 -000028 42 43 c0 c4 53 4e 30 31  >BC..SN01<
@@ -351,8 +373,10 @@ run: korrel BSN ZM18AS012345678901 | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 write 0-23
+read 0-23
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0e 00 00 e5  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -393,6 +417,7 @@ Error!!!FRU Device too small.
 [exit 1]
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 device unchanged
 === A size request refused once is sent again
@@ -402,9 +427,11 @@ run: FRUSIM_FAIL_INFO=0 korrel BSN ZM18AS012345678901 | tail -n 1
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
 files: fru.sh 755 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 write 0-23
+read 0-23
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0e 00 00 e5  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -443,9 +470,11 @@ run: FRUSIM_INFO_LINE='0: 00' korrel BSN ZM18AS012345678901 | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 write 0-23
+read 0-23
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0e 00 00 e5  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -492,6 +521,7 @@ The old record was written back and reads as before: the BMC holds it unchanged.
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x12 rsp=0xc9): Parameter out of range
 files: fru.sh 755 f fru.txt 600 f out.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 write 0-23
 write 23-23
@@ -500,35 +530,10 @@ write 23-23
 write 23-23
 write 23-23
 write 0-0
-read 0-6
 write 7-7
-read 7-8
 write 9-9
-read 9-10
-write 11-11
-read 11-11
-write 12-12
-read 12-12
-write 13-13
-read 13-13
-write 14-14
-read 14-14
-write 15-15
-read 15-15
-write 16-16
-read 16-16
-write 17-17
-read 17-17
-write 18-18
-read 18-18
-write 19-19
-read 19-19
-write 20-20
-read 20-20
-write 21-21
-read 21-21
-write 22-22
-read 22-22
+write 11-22
+read 0-22
 device unchanged
 === A device that does not tell its size, asked five times, counts as too small
 device: vendor 512
@@ -543,6 +548,7 @@ Error!!!FRU Device too small.
 2> Unable to send RAW command (channel=0x0 netfn=0xa lun=0x0 cmd=0x10 rsp=0xc0): Node busy
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
@@ -566,36 +572,42 @@ Error!!!FRU Device too small.
 [exit 1]
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
@@ -609,6 +621,7 @@ Error!!!FRU Device too small.
 [exit 1]
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
@@ -624,8 +637,10 @@ Error!!!FRU Device addressed in words.
 [exit 1]
 files: fru.txt 600 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 device unchanged
 === Hex of either case and reserved access bits are taken as ipmitool prints them
@@ -634,8 +649,10 @@ run: FRUSIM_INFO_LINE=0:' c0 00 fe' korrel BSN ZM18AS012345678901 | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
+read 1-3
 raw 0x0A 0x10 0x00
 write 0-23
+read 0-23
 -000000 01 01 04 07 0d 00 00 e6  >........<
 +000000 01 01 04 07 0e 00 00 e5  >........<
 -000038 01 06 19 6a 2f c4 ca 53  >...j/..S<
@@ -680,6 +697,7 @@ files: fru.sh 755 f
 read 0-26
 raw 0x0A 0x10 0x00
 write 0-27
+read 0-27
 -000000 01 00 01 07 11 00 00 e6  >........<
 -000008 01 06 17 c8 43 53 45 2d  >....CSE-<
 -000010 38 32 39 55 ce 43 38 32  >829U.C82<
@@ -747,7 +765,9 @@ run: fru >../before; korrel BSN CN7016385F9999 | tail -n 1; fru | diff ../before
  01 09 00 01 0c 00 00 e9
 files: fru.sh 755 f
 read 0-17
+read 9-11
 write 0-17
+read 0-17
 -000030 35 46 30 31 32 33 c9 30  >5F0123.0<
 +000030 35 46 39 39 39 39 c9 30  >5F9999.0<
 -000040 c0 c1 00 00 00 00 00 d4  >........<
@@ -761,8 +781,10 @@ run: korrel CSN CS1 | tail -n 1; fru | grep Chassis; od -An -tx1 -N8 $FRUSIM_IMA
  01 0b 01 03 0e 00 00 e2
 files: fru.sh 755 f
 read 0-17
+read 9-11
 raw 0x0A 0x10 0x00
 write 0-19
+read 0-19
 -000000 01 09 00 01 0c 00 00 e9  >........<
 -000008 01 08 00 10 20 b5 c9 44  >.... ..D<
 -000010 65 6c 6c 20 49 6e 63 2e  >ell Inc.<
@@ -815,6 +837,7 @@ files: fru.sh 755 f
 read 0-13
 raw 0x0A 0x10 0x00
 write 0-14
+read 0-14
 -000000 01 00 01 03 09 00 00 f2  >........<
 -000008 01 02 17 c0 c6 43 48 30  >.....CH0<
 -000010 30 30 31 c0 c1 00 00 93  >001.....<
@@ -856,6 +879,7 @@ run: fru >../before; korrel BSN BSN0000418 | tail -n 1; fru | diff ../before -
 files: fru.sh 755 f
 read 0-20
 write 0-15
+read 0-15
 -000000 01 00 01 08 10 00 00 e6  >........<
 -000008 01 03 17 c6 43 48 53 2d  >....CHS-<
 -000010 32 55 c9 43 53 30 30 30  >2U.CS000<
@@ -898,10 +922,14 @@ run: A=123456789012345678901234567890123456789012345678901234567890123; korrel P
  3e
 files: fru.sh 755 f
 read 0-63
+read 1-59
 raw 0x0A 0x10 0x00
 write 0-71
 read 0-71
+read 0-71
+read 1-59
 write 0-71
+read 0-71
 -0001f0 01 02 00 c0 c0 c0 c0 c0  >........<
 -0001f8 c0 c0 c0 c1 00 00 00 3c  >.......<<
 -000200 00 00 00 00 00 00 00 00  >........<
@@ -935,6 +963,7 @@ read 0-0
 raw 0x0A 0x10 0x00
 read 1-19
 write 0-20
+read 0-20
 -000000 01 00 01 04 0a 10 00 e0  >........<
 -000008 01 03 17 ca 43 48 2d 53  >....CH-S<
 -000010 32 36 30 30 57 46 c6 43  >2600WF.C<
@@ -990,6 +1019,7 @@ read 0-0
 raw 0x0A 0x10 0x00
 read 1-16
 write 0-18
+read 0-18
 -000000 01 00 01 04 09 0e 00 e3  >........<
 -000008 01 03 17 c8 43 48 2d 53  >....CH-S<
 -000010 52 36 35 30 c6 43 53 30  >R650.CS0<
@@ -1041,6 +1071,7 @@ read 0-0
 raw 0x0A 0x10 0x00
 read 1-21
 write 0-23
+read 0-23
 -000000 01 00 00 01 07 0d 00 ea  >........<
 -000008 01 06 00 10 20 b5 c5 44  >.... ..D<
 -000010 65 6c 74 61 ca 44 50 53  >elta.DPS<
@@ -1102,7 +1133,9 @@ files: fru.sh 755 f
 read 0-0
 raw 0x0A 0x10 0x00
 read 1-208
+read 1-32
 write 0-210
+read 0-210
 -000000 01 01 21 25 2c 33 00 59  >..!%,3.Y<
 +000000 01 01 21 25 2c 35 00 57  >..!%,5.W<
 -000160 01 07 00 cc 50 69 67 65  >....Pige<
@@ -1458,6 +1491,7 @@ run: korrel ONLY_BSN >/dev/null; fru
 files: fru.sh 755 f
 read 0-26
 write 0-8
+read 0-8
 -000000 01 00 01 07 11 00 00 e6  >........<
 -000008 01 06 17 c8 43 53 45 2d  >....CSE-<
 -000010 38 32 39 55 ce 43 38 32  >829U.C82<
