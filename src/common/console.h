@@ -38,8 +38,6 @@ constexpr const char *kOnlyBsnDate =
 // Failures.  Those marked "exact" are written with nothing added.
 constexpr const char *kReadFailed = "Error!!!Read FRU Failed.";  // exact
 constexpr const char *kBadHeader = "Error!!!Common Header Invalid.";
-constexpr const char *kNoBoard = "Error!!!Board Info missing.";
-constexpr const char *kNoProduct = "Error!!!Product Info missing.";
 constexpr const char *kInternalUse = "Error!!!Internal Use Info cannot be kept.";
 // An info area that fails its checks; %s is Chassis, Board or Product.
 constexpr const char *kAreaFormat = "Error!!!%s Info format invalid.\n";      // exact
@@ -57,6 +55,9 @@ constexpr const char *kForeignDir = "Error!!!Working Directory owned by another 
 constexpr const char *kLockBusy = "Error!!!Another korrel run did not end within 60 s.";
 constexpr const char *kLockUnusable = "Error!!!Run Lock File unusable.";
 constexpr const char *kDataTooLong = "Error!!!Data too long.";
+// An edited value in an area whose language is not English, which must
+// become 16-bit Unicode: not UTF-8, or more than 63 bytes so.
+constexpr const char *kNotUnicode = "Error!!!Value not writable as 16-bit Unicode.";
 constexpr const char *kUnknownCommand = "\nError!!!unknown command.\n";
 constexpr const char *kInputFile = "Input File %s Error!!!\n";          // exact
 constexpr const char *kFormat = "Input File %s Format Error!!!";        // exact
