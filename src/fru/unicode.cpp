@@ -14,7 +14,16 @@ constexpr uint32_t kSupplementary = 0x10000;  // the first character that takes 
 constexpr uint32_t kLastCharacter = 0x10FFFF;
 constexpr int kUnitBits = 10;                  // of a character carried by a surrogate
 constexpr uint32_t kUnitMask = 0x3FF;
+// UTF-8: a lead byte, then continuation bytes 10xxxxxx of six bits each.
 constexpr int kMaxUtf8 = 4;
+constexpr uint8_t kContinuation = 0x80;
+constexpr uint8_t kContinuationMask = 0xC0;
+constexpr int kSixBits = 6;
+constexpr uint32_t kSixBitMask = 0x3F;
+// The first character that takes 2, 3 and 4 bytes.
+constexpr uint32_t kLeast[] = {0, 0, 0x80, 0x800, kSupplementary};
+// The lead byte's marker bits for 1 to 4 bytes.
+constexpr uint8_t kLead[] = {0x00, 0x00, 0xC0, 0xE0, 0xF0};
 
 bool inRange(uint32_t c, uint32_t first, uint32_t end)
 {
@@ -54,12 +63,20 @@ uint32_t takeUtf16(const uint8_t *text, int length, int &units)
 // A character's UTF-8 bytes into out; their count.
 int putUtf8(uint32_t c, char *out)
 {
-    static const uint8_t kLead[] = {0x00, 0x00, 0xC0, 0xE0, 0xF0};
-    int n = c < 0x80 ? 1 : c < 0x800 ? 2 : c < kSupplementary ? 3 : 4;
-    for (int i = n - 1; i > 0; --i, c >>= 6)
-        out[i] = static_cast<char>(0x80 | (c & 0x3F));
+    int n = c < kLeast[2] ? 1 : c < kLeast[3] ? 2 : c < kLeast[4] ? 3 : 4;
+    for (int i = n - 1; i > 0; --i, c >>= kSixBits)
+        out[i] = static_cast<char>(kContinuation | (c & kSixBitMask));
     out[0] = static_cast<char>(kLead[n] | c);
     return n;
+}
+
+// The byte count of the UTF-8 sequence a lead byte begins; 0 for none.
+int utf8Length(uint8_t lead)
+{
+    for (int n = kMaxUtf8; n > 1; --n)
+        if ((lead & (kLead[n] | kLead[n] >> 1)) == kLead[n])
+            return n;
+    return lead < kContinuation ? 1 : 0;
 }
 
 // The character that starts text and its byte count n; false for a byte
@@ -67,17 +84,14 @@ int putUtf8(uint32_t c, char *out)
 // byte, an overlong form, a surrogate, past U+10FFFF).
 bool takeUtf8(const uint8_t *text, uint32_t &c, int &n)
 {
-    static const uint32_t kLeast[] = {0, 0, 0x80, 0x800, kSupplementary};
-    uint8_t lead = text[0];
-    n = lead < 0x80 ? 1 : lead >= 0xC0 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-        : lead >= 0xF0 && lead < 0xF8 ? 4 : 0;
+    n = utf8Length(text[0]);
     if (n == 0)
         return false;
-    c = n == 1 ? lead : lead & (0x7F >> n);
+    c = text[0] & ~(kLead[n] | kLead[n] >> 1);
     for (int i = 1; i < n; ++i) {
-        if ((text[i] & 0xC0) != 0x80)
+        if ((text[i] & kContinuationMask) != kContinuation)
             return false;
-        c = c << 6 | (text[i] & 0x3F);
+        c = c << kSixBits | (text[i] & kSixBitMask);
     }
     return c >= kLeast[n] && c <= kLastCharacter && !inRange(c, kHighSurrogates, kSurrogatesEnd);
 }
