@@ -2317,6 +2317,93 @@ read 0-28
 +0000d0 c3 31 2e 30 c8 50 53 4e  >.1.0.PSN<
 +0000d8 2d 30 30 30 31 c0 c0 c1  >-0001...<
 +0000e0 00 00 00 00 00 00 00 ab  >........<
+=== Shape: language 19: values that are no UTF-8 are refused (overlong, a surrogate, past U+10FFFF, a stray or missing continuation byte, a five-byte form), and so is one that takes 64 bytes as 16-bit Unicode by a surrogate pair; 62 bytes and U+10FFFF are written
+device: unicode19 512
+run: for v in $'\xc0\xaf' $'\xed\xa0\x80' $'\xf4\x90\x80\x80' $'\x80' $'\xe4\xb8' $'\xf8\x88\x80\x80\x80' 123456789012345678901234567890$'\xf0\x9f\x94\xa7'; do korrel BSN "$v" | tail -n 2 | head -n 1; done; korrel BSN 12345678901234567890123456789$'\xf0\x9f\x94\xa7' | tail -n 1; korrel BSN $'\xf4\x8f\xbf\xbf' | tail -n 1
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+[exit 0]
+[exit 0]
+files: fru.sh 755 f
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+raw 0x0A 0x10 0x00
+write 0-28
+read 0-28
+write 0-21
+-000000 01 00 00 01 0f 00 00 ef  >........<
+-000008 01 0e 13 90 1d c4 e0 0c  >........<
+-000010 01 65 00 73 00 6b 00 e1  >.e.s.k..<
+-000018 00 20 00 44 00 65 00 73  >. .D.e.s<
+-000020 00 6b 00 61 00 20 00 61  >.k.a. .a<
+-000028 00 2e 00 73 00 2e 00 d4  >...s....<
+-000030 58 01 61 00 64 00 69 00  >X.a.d.i.<
+-000038 0d 01 20 00 52 00 58 00  >.. .R.X.<
+-000040 2d 00 32 00 ce 53 00 4e  >-.2..S.N<
+-000048 00 2d 00 30 00 30 00 30  >.-.0.0.0<
+-000050 00 31 00 c7 43 44 2d 31  >.1..CD-1<
+-000058 30 30 41 c0 d4 4f 00 76  >00A..O.v<
+-000060 00 1b 01 59 01 65 00 6e  >...Y.e.n<
+-000068 00 6f 00 20 00 3d d8 27  >.o. .=.'<
+-000070 dd c1 00 00 00 00 00 bd  >........<
++000000 01 01 00 02 0f 00 00 ed  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 0d 13 90 1d c4 e0 0c  >........<
++000018 01 65 00 73 00 6b 00 e1  >.e.s.k..<
++000020 00 20 00 44 00 65 00 73  >. .D.e.s<
++000028 00 6b 00 61 00 20 00 61  >.k.a. .a<
++000030 00 2e 00 73 00 2e 00 d4  >...s....<
++000038 58 01 61 00 64 00 69 00  >X.a.d.i.<
++000040 0d 01 20 00 52 00 58 00  >.. .R.X.<
++000048 2d 00 32 00 c4 ff db ff  >-.2.....<
++000050 df c7 43 44 2d 31 30 30  >..CD-100<
++000058 41 c0 d4 4f 00 76 00 1b  >A..O.v..<
++000060 01 59 01 65 00 6e 00 6f  >.Y.e.n.o<
++000068 00 20 00 3d d8 27 dd c1  >. .=.'..<
++000070 00 00 00 00 00 00 00 9f  >........<
+-0000b0 00 00 00 00 00 00 00 00  >........<
+-0000b8 00 00 00 00 00 00 00 00  >........<
+-0000c0 00 00 00 00 00 00 00 00  >........<
+-0000c8 00 00 00 00 00 00 00 00  >........<
+-0000d0 00 00 00 00 00 00 00 00  >........<
+-0000d8 00 00 00 00 00 00 00 00  >........<
+-0000e0 00 00 00 00 00 00 00 00  >........<
++0000b0 01 07 00 ca 43 65 73 6b  >....Cesk<
++0000b8 61 44 65 73 6b 61 cb 52  >aDeska.R<
++0000c0 58 2d 32 20 53 65 72 76  >X-2 Serv<
++0000c8 65 72 c5 52 58 32 2d 41  >er.RX2-A<
++0000d0 c3 31 2e 30 c8 50 53 4e  >.1.0.PSN<
++0000d8 2d 30 30 30 31 c0 c0 c1  >-0001...<
++0000e0 00 00 00 00 00 00 00 ab  >........<
+=== Shape: language 19: 16-bit text that fru.txt cannot carry whole is shown as far as it goes, and written back as read (the product name's line holds the value refused)
+device: unicode-kept 512
+run: korrel BPN $'\xc0\xaf' | tail -n 2; sed -n 4,10p fru.txt; korrel | tail -n 1
+Error!!!Value not writable as 16-bit Unicode.
+[exit 1]
+MFG Date Time:C41D90
+Board manufacturer:A
+Board Product Name:��
+Board Serial Number:中中中中中中中中中中中中中中中中中中中中中
+Board Part Number:中中中中中中中中中中中中中中中中中中中中中
+FRU File IDS:
+Custom MFG:🔧
+[exit 0]
+files: fru.sh 755 f
+read 0-17
+read 0-17
+write 0-17
+device unchanged
 === Shape: a product area of 255 blocks, the longest there is, is edited; one byte more is refused
 device: big-area 4096
 run: korrel PN 'BigCo Storage Array Controller 4U 48 TiB' | tail -n 1; korrel PN 'BigCo Storage Array Controller 4U 192 TiB' | tail -n 2
