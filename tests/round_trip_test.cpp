@@ -15,15 +15,16 @@ using namespace korrel;
 
 constexpr uint32_t kSeeds = 300;
 
-// Valid UTF-8 that also fits 63 bytes as 16-bit Unicode: characters of
-// one to four bytes, at either side of each length's bounds (U+007F, U+0080,
-// U+07FF, U+0800, U+FFFF, U+10000, U+10FFFF); those of four take two units.
+// Valid UTF-8 that also fits 63 bytes as 16-bit Unicode: characters at
+// either side of each UTF-8 length's bounds and of the surrogates (U+007F,
+// U+0080, U+07FF, U+0800, U+D7FF, U+E000, U+FFFF, U+10000, U+10FFFF); the
+// last two take two units.
 void unicodeText(char *text, int count, std::mt19937 &rng)
 {
-    static const char *const kPieces[] = {"\x7F", "\xC2\x80", "\xDF\xBF", "\xE0\xA0\x80", "\xEF\xBF\xBF",
-                                          "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF", "a"};
+    static const char *const kPieces[] = {"\x7F", "\xC2\x80", "\xDF\xBF", "\xE0\xA0\x80", "\xED\x9F\xBF",
+                                          "\xEE\x80\x80", "\xEF\xBF\xBF", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"};
     for (int units = 0; count > 0; --count) {
-        int p = static_cast<int>(rng() % 8), more = p == 5 || p == 6 ? 2 : 1;
+        int p = static_cast<int>(rng() % 9), more = p >= 7 ? 2 : 1;
         if (2 * (units + more) > kMaxValue || std::strlen(text) + std::strlen(kPieces[p]) > kMaxValue)
             return;
         std::strcat(text, kPieces[p]);
