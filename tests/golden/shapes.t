@@ -2404,15 +2404,18 @@ read 0-17
 read 0-17
 write 0-17
 device unchanged
-=== Shape: a product area of 255 blocks, the longest there is, is edited; one byte more is refused
+=== Shape: a product area of 255 blocks, the longest there is, is edited; one byte more is refused, and so are fields past the 2040 bytes an area holds
 device: big-area 4096
-run: korrel PN 'BigCo Storage Array Controller 4U 48 TiB' | tail -n 1; korrel PN 'BigCo Storage Array Controller 4U 192 TiB' | tail -n 2
+run: korrel PN 'BigCo Storage Array Controller 4U 48 TiB' | tail -n 1; korrel PN 'BigCo Storage Array Controller 4U 192 TiB' | tail -n 2; korrel PN 'BigCo Storage Array Controller 4U 192 TiB, 2 x 48 disks, 2 PSU' | tail -n 2
 [exit 0]
+Error!!!Data too long.
+[exit 1]
 Error!!!Data too long.
 [exit 1]
 files: fru.sh 755 f fru.txt 600 f
 read 0-259
 write 0-259
+read 0-259
 read 0-259
 -000050 20 34 55 20 39 36 20 54  > 4U 96 T<
 +000050 20 34 55 20 34 38 20 54  > 4U 48 T<
