@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "pipeline.h"
+#include "unicode.h"
 
 using namespace korrel;
 
@@ -33,8 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::string text = in.ConsumeRandomLengthString(kMaxValue);
         std::replace(text.begin(), text.end(), '\n', 'n');
         std::strncpy(run.values.text[f], text.c_str(), kMaxValue);
-        if (f != kDateField)
-            run.values.form[lengthIndex(f)].type = in.ConsumeIntegral<uint8_t>() & kTypeMask;
+        if (f == kDateField)
+            continue;
+        uint8_t &type = run.values.form[lengthIndex(f)].type;
+        type = in.ConsumeIntegral<uint8_t>() & kTypeMask;
+        // The edit refuses what cannot be 16-bit Unicode; here it is binary.
+        uint8_t units[kMaxValue];
+        if (isUnicodeText(record, kFields[f].area, type) && utf8ToUtf16(run.values.text[f], units, kMaxValue) < 0)
+            type = 0;
     }
     pipeline::require(pipeline::roundTrip(run));
     return 0;

@@ -84,13 +84,14 @@ const char *sameFields(const Run &was, const Run &back)
 }
 
 // The internal use, multirecord and custom fields behind the first, kept
-// byte for byte; korrel's fixed block where there was no internal use area.
+// byte for byte; korrel's fixed block where there was no internal use area
+// and the record holds more.
 const char *sameKept(const Run &was, const Run &back)
 {
     const FruRecord &a = was.record, &b = back.record;
     if (a.internalUseBlocks > 0 ? a.internalUseBlocks != b.internalUseBlocks ||
                                       !sameBytes(a, a.internalUseAt, b, b.internalUseAt, a.internalUseBlocks * kBlockSize)
-                                : b.internalUseBlocks != 1)
+                                : b.internalUseBlocks != (b.regions > 1 ? 1 : 0))
         return "the internal use area";
     if (a.multiRecordBytes != b.multiRecordBytes ||
         !sameBytes(a, a.multiRecordStart, b, b.multiRecordStart, a.multiRecordBytes))

@@ -38,8 +38,6 @@ inline constexpr char kOnlyBsnDate[] =
 // Failures.  Those marked "exact" are written with nothing added.
 inline constexpr char kReadFailed[] = "Error!!!Read FRU Failed.";  // exact
 inline constexpr char kBadHeader[] = "Error!!!Common Header Invalid.";
-inline constexpr char kNoBoard[] = "Error!!!Board Info missing.";
-inline constexpr char kNoProduct[] = "Error!!!Product Info missing.";
 inline constexpr char kInternalUse[] = "Error!!!Internal Use Info cannot be kept.";
 inline constexpr char kInternalUseMisread[] = "Error!!!Internal Use Info not read the same twice.";
 // An info area that fails its checks; %s is Chassis, Board or Product.
@@ -59,6 +57,9 @@ inline constexpr char kStateDir[] = "Error!!!State Directory %s unusable.\n";  /
 inline constexpr char kLockBusy[] = "Error!!!Another korrel run did not end within 60 s.";
 inline constexpr char kLockUnusable[] = "Error!!!Run Lock File unusable.";
 inline constexpr char kDataTooLong[] = "Error!!!Data too long.";
+// An edited value in an area whose language is not English, which must
+// become 16-bit Unicode: not UTF-8, or more than 63 bytes so.
+inline constexpr char kNotUnicode[] = "Error!!!Value not writable as 16-bit Unicode.";
 inline constexpr char kUnknownCommand[] = "\nError!!!unknown command.\n";
 inline constexpr char kInputFile[] = "Input File %s Error!!!\n";          // exact
 inline constexpr char kFormat[] = "Input File %s Format Error!!!";        // exact

@@ -60,6 +60,7 @@ struct AreaDef {
     int fixedBytes;      // behind version and length: type or language (+ date)
     int firstTypeLength; // data byte of the first type/length field in its first block
     bool hasDate;        // the board's MFG date sits in data bytes 3 to 5
+    bool hasLanguage;    // data byte 2 is a language code, not the chassis type
     // Data byte 2 for a record that lacks the area: chassis type 23 (Rack
     // Mount Chassis in the SMBIOS enumeration), language code 0 (English).
     uint8_t defaultCode;
@@ -67,9 +68,9 @@ struct AreaDef {
 };
 
 constexpr AreaDef kAreas[] = {
-    {Area::chassis, 0, 3, 1, 3, false, 0x17, "Chassis"},
-    {Area::board, 4, 6, 4, 6, true, 0x00, "Board"},
-    {Area::product, 10, 8, 1, 3, false, 0x00, "Product"},
+    {Area::chassis, 0, 3, 1, 3, false, false, 0x17, "Chassis"},
+    {Area::board, 4, 6, 4, 6, true, true, kEnglish, "Board"},
+    {Area::product, 10, 8, 1, 3, false, true, kEnglish, "Product"},
 };
 static_assert(sizeof kAreas / sizeof kAreas[0] == 3, "chassis, board, product");
 static_assert(kAreas[0].fieldCount + kAreas[1].fieldCount + kAreas[2].fieldCount ==

@@ -14,6 +14,7 @@ constexpr int kImageBlocks = 512;
 constexpr int kImageSize = kImageBlocks * kBlockSize;
 constexpr int kReadBlocks = kImageBlocks;
 constexpr int kMaxOffset = 255;  // a header offset is one byte
+constexpr int kMaxAreaBlocks = 255;  // an info area's length byte
 
 constexpr uint8_t kFormatVersion = 0x01;  // of the common header and each info area
 
@@ -26,5 +27,10 @@ constexpr uint8_t kEndOfFields = 0xC1;
 // BCD plus and 10b 6-bit packed ASCII.  korrel writes what it edits as text.
 constexpr uint8_t kTypeMask = 0xC0;
 constexpr uint8_t kText = 0xC0;
+
+// The language codes that mean English; any other makes an area's 11b text
+// 16-bit Unicode, least significant byte first.
+constexpr uint8_t kEnglish = 0;
+constexpr uint8_t kEnglishToo = 25;
 
 }  // namespace korrel

@@ -26,7 +26,7 @@ int main(int argc, char **argv)
     startFruImage(st.values, st.image);
     if (!parseFruText(st.values, st.files.text) ||
         !buildFruImage(st.record, st.values, st.image) ||
-        !deviceHoldsImage(st.device, st.record, st.image) ||
+        !deviceHoldsImage(st.device, st.record, st.values, st.image) ||
         !writeFruScript(st.device, st.image, st.values.onlyBsn, st.files.script) ||
         !keepJournal(st.state, st.device, st.record, st.image, st.journal) ||
         !runFruScript(st.device, st.journal, st.state, st.lock, st.files))

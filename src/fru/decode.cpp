@@ -4,6 +4,7 @@
 
 #include "hex.h"
 #include "record.h"
+#include "unicode.h"
 
 namespace korrel {
 
@@ -20,18 +21,26 @@ void takeDate(FruValues &values, const uint8_t *area)
 // zero byte or newline, which a line of text cannot carry.  A field holding
 // either is also kept as read, to be written back so unless it is edited;
 // so is one character of 8-bit text, which korrel itself would store with
-// a NUL behind it (the length 1 is reserved for the end marker).
+// a NUL behind it (the length 1 is reserved for the end marker).  16-bit
+// Unicode text is shown as UTF-8, and kept as read where fru.txt cannot
+// carry all of it: a NUL, a newline, no character, or more than 63 bytes.
 void takeField(const FruRecord &record, FruValues &values, int field, uint8_t typeLength,
                const uint8_t *bytes)
 {
     FieldForm &form = values.form[lengthIndex(field)];
     int n = typeLength & kLengthMask;
     form.type = typeLength & kTypeMask;
-    int shown = 0;
-    while (shown < n && bytes[shown] != 0 && bytes[shown] != '\n')
-        ++shown;
-    std::memcpy(values.text[field], bytes, shown);
-    if (shown < n || (n == 1 && form.type == kText))
+    bool kept;
+    if (isUnicodeText(record, kFields[field].area, form.type)) {
+        kept = utf16ToUtf8(bytes, n, values.text[field], kMaxValue) < n;
+    } else {
+        int shown = 0;
+        while (shown < n && bytes[shown] != 0 && bytes[shown] != '\n')
+            ++shown;
+        std::memcpy(values.text[field], bytes, shown);
+        kept = shown < n || (n == 1 && form.type == kText);
+    }
+    if (kept)
         form = FieldForm{form.type, true, static_cast<int>(bytes - record.bytes), n};
 }
 
@@ -116,7 +125,7 @@ Problem decodeFruRecord(FruRecord &record, FruValues &values)
     for (const AreaDef &area : kAreas) {
         int offset = offsetOf(record.layout, regionOf(area.area));
         if (offset == 0)
-            continue;  // no chassis area
+            continue;  // absent: its values stay empty
         const char *problem = decodeArea(record, values, area, record.bytes + offset * kBlockSize);
         if (problem != nullptr)
             return {problem, area.name};

@@ -5,13 +5,15 @@
 
 #include "hex.h"
 #include "record.h"
+#include "unicode.h"
 
 namespace korrel {
 
 namespace {
 
-// An area's encoded fields are staged before the area's length is known.
-constexpr int kAreaStreamSize = 256;
+// An area's encoded fields are staged before the area's length is known;
+// no area is longer than 255 blocks, and so neither are they.
+constexpr int kAreaStreamSize = kMaxAreaBlocks * kBlockSize;
 
 // Internal use area of a record that had none: version 1 and a few fixed
 // bytes; the checksum is added.
@@ -21,12 +23,14 @@ static_assert(sizeof kInternalUse == kBlockSize - 1, "one block, less its checks
 // ONLY_BSN stores 2019-03-01 01:00 UTC, least significant byte first.
 constexpr uint8_t kOnlyBsnDate[] = {0xBC, 0xE3, 0xB9};
 
-// The image under construction: block is where the next region begins.
+// The image under construction: block is where the next region begins;
+// problem, when set, is why an area cannot be built other than its length.
 struct Builder {
     const FruRecord &record;
     const FruValues &values;
     FruImage &image;
     int block;
+    const char *problem;
 };
 
 // One area's encoded fields.
@@ -58,20 +62,30 @@ bool stage(Stream &stream, const uint8_t *bytes, int count)
 }
 
 // One field: its type/length byte, with the type it was read with, and the
-// value, or the bytes read where fru.txt could not carry them.  The storage
-// format reserves the length 1 of 8-bit text, since C1 ends an area's
-// fields: a one-character text gets a NUL behind it, which decoders show
-// as the character alone and which korrel itself reads back as such.
-bool stageField(const Builder &b, Stream &stream, int f)
+// value, or the bytes read where fru.txt could not carry them.  Text in an
+// area whose language is not English is 16-bit Unicode, made from the UTF-8
+// value.  The storage format reserves the length 1 of 8-bit text, since C1
+// ends an area's fields: a one-character text gets a NUL behind it, which
+// decoders show as the character alone and which korrel itself reads back
+// as such.
+bool stageField(Builder &b, Stream &stream, int f)
 {
     const FieldForm &form = b.values.form[lengthIndex(f)];
     const uint8_t *bytes = valueBytes(b.values, f);
     int chars = static_cast<int>(std::strlen(b.values.text[f]));
     const uint8_t pad[2] = {bytes[0], 0};
-    if (form.raw)
+    uint8_t units[kMaxValue];
+    if (form.raw) {
         bytes = b.record.bytes + form.rawAt, chars = form.rawLength;
-    else if (form.type == kText && chars == 1)
+    } else if (isUnicodeText(b.record, kFields[f].area, form.type)) {
+        bytes = units, chars = utf8ToUtf16(b.values.text[f], units, sizeof units);
+        if (chars < 0) {
+            b.problem = msg::kNotUnicode;
+            return false;
+        }
+    } else if (form.type == kText && chars == 1) {
         bytes = pad, chars = 2;
+    }
     const uint8_t typeLength = static_cast<uint8_t>(form.type | chars);
     return stage(stream, &typeLength, 1) && stage(stream, bytes, chars);
 }
@@ -79,7 +93,7 @@ bool stageField(const Builder &b, Stream &stream, int f)
 // The area's fields in order.  Its first custom field is written when the
 // area had one or the edit gives it a value; the custom fields behind it
 // follow as they were read, unless ONLY_BSN drops them.
-bool appendFields(const Builder &b, Stream &stream, const AreaDef &area)
+bool appendFields(Builder &b, Stream &stream, const AreaDef &area)
 {
     const int ai = static_cast<int>(area.area);
     const int custom = area.firstField + area.fieldCount - 1;
@@ -104,7 +118,7 @@ int buildFruArea(Builder &b, const uint8_t *fixed, const AreaDef &area)
     int fixedCount = area.fixedBytes;
     int size = 2 + fixedCount + stream.count + 2;  // + end marker and checksum
     int nb = (size + kBlockSize - 1) / kBlockSize;
-    if (b.block + nb > kImageBlocks)
+    if (nb > kMaxAreaBlocks || b.block + nb > kImageBlocks)
         return 0;
     uint8_t *p = blockAt(b.image, b.block);
     p[0] = kFormatVersion;
@@ -116,23 +130,59 @@ int buildFruArea(Builder &b, const uint8_t *fixed, const AreaDef &area)
     return nb;
 }
 
-// A record read without a chassis area gets one only when the edit gives a
-// chassis field a value; it goes in front of the board area.
-int newOrder(const FruRecord &record, const FruValues &values, Region *order)
+int indexOf(const Region *order, int regions, Region region)
 {
-    bool hasChassis = false, needsChassis = false;
-    for (int i = 0; i < record.regions; ++i)
-        hasChassis = hasChassis || record.order[i] == Region::chassis;
-    const AreaDef &chassis = areaDef(Area::chassis);
-    for (int f = chassis.firstField; f < chassis.firstField + chassis.fieldCount; ++f)
-        needsChassis = needsChassis || values.text[f][0] != '\0';
+    for (int i = 0; i < regions; ++i)
+        if (order[i] == region)
+            return i;
+    return -1;
+}
+
+// Where an area the record lacks goes: next to its nearest neighbour in
+// korrel's order (chassis, board, product), in front of the next one or
+// else behind the one before; in a record without info areas, in front of
+// the multirecord area, or last.
+int placeOf(const Region *order, int regions, Region added)
+{
+    for (int r = static_cast<int>(added) + 1; r <= static_cast<int>(Region::product); ++r)
+        if (int i = indexOf(order, regions, static_cast<Region>(r)); i >= 0)
+            return i;
+    for (int r = static_cast<int>(added) - 1; r >= static_cast<int>(Region::chassis); --r)
+        if (int i = indexOf(order, regions, static_cast<Region>(r)); i >= 0)
+            return i + 1;
+    int i = indexOf(order, regions, Region::multiRecord);
+    return i >= 0 ? i : regions;
+}
+
+bool holdsValue(const FruValues &values, const AreaDef &area)
+{
+    for (int f = area.firstField; f < area.firstField + area.fieldCount; ++f)
+        if (values.text[f][0] != '\0')
+            return true;
+    return false;
+}
+
+// The regions of the new record: those read, with korrel's fixed internal
+// use block where the record had none unless it is left out or would be
+// alone, and an area the record lacks when the edit gives one of its fields
+// a value.
+int newOrder(const FruRecord &record, const FruValues &values, bool fixedBlock, Region *order)
+{
     int n = 0;
-    for (int i = 0; i < record.regions; ++i) {
-        if (!hasChassis && needsChassis && record.order[i] == Region::board)
-            order[n++] = Region::chassis;
-        order[n++] = record.order[i];
+    for (int i = 0; i < record.regions; ++i)
+        if (fixedBlock || record.order[i] != Region::internalUse || record.internalUseBlocks > 0)
+            order[n++] = record.order[i];
+    for (const AreaDef &area : kAreas) {
+        Region region = regionOf(area.area);
+        if (indexOf(order, n, region) >= 0 || !holdsValue(values, area))
+            continue;
+        int at = placeOf(order, n, region);
+        std::memmove(order + at + 1, order + at, (n - at) * sizeof *order);
+        order[at] = region;
+        ++n;
     }
-    return n;
+    // Nothing would tell where a fixed block with no region behind it ends.
+    return n == 1 && order[0] == Region::internalUse && record.internalUseBlocks == 0 ? 0 : n;
 }
 
 // The internal use area as read, or korrel's fixed block for a record
@@ -167,13 +217,14 @@ void startFruImage(FruValues &values, FruImage &image)
 {
     std::memset(values.text, 0, sizeof values.text);
     image = FruImage{};
-    image.bytes[0] = kFormatVersion;
 }
 
 // Lays the regions out behind the header in the order they were read,
 // packed; every one must start where the header's one-byte offsets reach.
-Problem encodeFruRecord(const FruRecord &record, const FruValues &values, FruImage &image)
+Problem encodeFruRecord(const FruRecord &record, const FruValues &values, FruImage &image,
+                        bool fixedBlock)
 {
+    image = FruImage{};
     const uint8_t *code = record.areaCode;
     uint8_t date[3];
     DTstr2byte(values.text[kDateField], date);
@@ -181,9 +232,9 @@ Problem encodeFruRecord(const FruRecord &record, const FruValues &values, FruIma
     if (values.onlyBsn)
         std::memcpy(fixed[1] + 1, kOnlyBsnDate, sizeof kOnlyBsnDate);
 
-    Builder b = {record, values, image, 1};
+    Builder b = {record, values, image, 1, nullptr};
     Region order[kRegionCount];
-    int regions = newOrder(record, values, order);
+    int regions = newOrder(record, values, fixedBlock, order);
     for (int i = 0; i < regions; ++i) {
         Region region = order[i];
         int nb = 0;
@@ -196,13 +247,14 @@ Problem encodeFruRecord(const FruRecord &record, const FruValues &values, FruIma
                 nb = buildFruArea(b, fixed[static_cast<int>(areaDef(region).area)], areaDef(region));
         }
         if (nb == 0)
-            return {msg::kDataTooLong, nullptr};
+            return {b.problem != nullptr ? b.problem : msg::kDataTooLong, nullptr};
         offsetOf(image.layout, region) = b.block;
         b.block += nb;
     }
     image.lastBlock = b.block - 1;
 
     uint8_t *header = blockAt(image, 0);
+    header[0] = kFormatVersion;
     for (int r = 0; r < kRegionCount; ++r)
         header[1 + r] = static_cast<uint8_t>(offsetOf(image.layout, static_cast<Region>(r)));
     closeBlocks(image, 0, 1);

@@ -95,7 +95,7 @@ int regionEnd(FruRecord &record, int i, Problem &why)
 }  // namespace
 
 // Block 0 is the common header: version 1, the five offsets, a zero sum.
-// Every area korrel writes must be there, and no two at one block.
+// Any area may be absent, but no two may be at one block.
 Problem takeHeader(FruRecord &record)
 {
     const uint8_t *h = record.bytes;
@@ -103,25 +103,22 @@ Problem takeHeader(FruRecord &record)
     l = FruLayout{h[1], h[2], h[3], h[4], h[5]};
     if (h[0] != kFormatVersion || (byteSum(h, kBlockSize) & 0xFF) != 0)
         return {msg::kBadHeader, nullptr};
-    if (l.board == 0)
-        return {msg::kNoBoard, nullptr};
-    if (l.product == 0)
-        return {msg::kNoProduct, nullptr};
     const int offsets[] = {l.internalUse, l.chassis, l.board, l.product, l.multiRecord};
     for (int i = 0; i < kRegionCount; ++i)
         for (int j = i + 1; j < kRegionCount; ++j)
             if (offsets[i] != 0 && offsets[i] == offsets[j])
                 return {msg::kBadHeader, nullptr};
     orderRegions(record);
-    // Behind the last area nothing tells where an internal use area ends.
+    // Behind the last region nothing tells where an internal use area
+    // ends, nor when it is the only one.
     if (l.internalUse != 0 && record.order[record.regions - 1] == Region::internalUse)
         return {msg::kInternalUse, nullptr};
     return {};
 }
 
 // More than have been read means read on.  0 after setting why when the
-// record cannot be kept: its areas overlap, or its multirecord area is not
-// last.
+// record cannot be kept: its regions overlap.  Each region must begin at or
+// behind the end of the one before; what lies between belongs to none.
 int blocksNeeded(FruRecord &record, Problem &why)
 {
     int end = 1;
@@ -131,16 +128,13 @@ int blocksNeeded(FruRecord &record, Problem &why)
         int at = offsetOf(record.layout, region);
         if (at == 0)
             continue;  // the fixed internal use block korrel adds
-        // The area before runs into this one: its length byte is wrong,
-        // or the multirecord area lies inside it.
+        // The region before runs into this one: an info area's length byte
+        // is wrong, the multirecord area lies inside an info area, or its
+        // records run into the region behind it.
         if (at < end) {
             why = region != Region::multiRecord && isInfoArea(previous)
                       ? Problem{msg::kAreaFormat, areaDef(previous).name}
                       : Problem{msg::kMultiRecordPlace, nullptr};
-            return 0;
-        }
-        if (region == Region::multiRecord && i + 1 < record.regions) {
-            why = {msg::kMultiRecordPlace, nullptr};
             return 0;
         }
         if (at >= record.blocks)

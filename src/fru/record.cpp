@@ -1,5 +1,7 @@
 #include "record.h"
 
+#include <cstring>
+
 namespace korrel {
 
 int &offsetOf(FruLayout &layout, Region region)
@@ -28,6 +30,13 @@ void resetRecord(FruRecord &record, FruValues &values)
     }
     for (FieldForm &form : values.form)
         form.type = kText;
+    std::memset(values.text[kDateField], '0', kDateTextLength);
+}
+
+bool isUnicodeText(const FruRecord &record, Area area, uint8_t type)
+{
+    uint8_t code = record.areaCode[static_cast<int>(area)];
+    return type == kText && areaDef(area).hasLanguage && code != kEnglish && code != kEnglishToo;
 }
 
 }  // namespace korrel

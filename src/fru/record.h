@@ -105,8 +105,13 @@ struct FruImage {
 // Until the record is read, it is taken to be as korrel would write it:
 // no internal use area (the fixed block), chassis, board and product areas
 // in that order with one custom field each, chassis type and languages as
-// korrel's own, every field 8-bit text.
+// korrel's own, every field 8-bit text, and the manufacturing date 000000,
+// unspecified, which a board area korrel adds gets.
 void resetRecord(FruRecord &record, FruValues &values);
+
+// Whether a field of this type is 16-bit Unicode text in the area: 11b text
+// in a board or product area whose language is not English.
+bool isUnicodeText(const FruRecord &record, Area area, uint8_t type);
 
 // The value's bytes as the encoder stores them.
 inline const uint8_t *valueBytes(const FruValues &values, int field)
@@ -125,11 +130,13 @@ int blocksNeeded(FruRecord &record, Problem &why);
 // notes where the internal use area and custom fields lie.
 Problem decodeFruRecord(FruRecord &record, FruValues &values);
 
-// Empties the values for fru.txt to fill them again and begins the new
-// record: the header's version byte.
+// Empties the values for fru.txt to fill them again, and the new record.
 void startFruImage(FruValues &values, FruImage &image);
 
-// Encodes the new record from the values and what the read kept.
-Problem encodeFruRecord(const FruRecord &record, const FruValues &values, FruImage &image);
+// Encodes the new record from the values and what the read kept; a record
+// read without an internal use area gets korrel's fixed block unless
+// fixedBlock is false.  Encodes from scratch, so it can be asked again.
+Problem encodeFruRecord(const FruRecord &record, const FruValues &values, FruImage &image,
+                        bool fixedBlock = true);
 
 }  // namespace korrel

@@ -15,9 +15,10 @@ bool buildFruImage(const FruRecord &record, const FruValues &values, FruImage &i
 // exist; for an image that goes past them the device is asked its size
 // (unless the read already did), and one that cannot tell counts as too
 // small, since a write stopped at the device's end would leave a new header
-// over a cut-off record; one addressed in words is refused.  Prints its
-// message when it returns false.
-bool deviceHoldsImage(int device, const FruRecord &record, const FruImage &image);
+// over a cut-off record; one addressed in words is refused.  A record read
+// without an internal use area that fits only without korrel's fixed block
+// is encoded again without it.  Prints its message when it returns false.
+bool deviceHoldsImage(int device, const FruRecord &record, const FruValues &values, FruImage &image);
 
 // Writes fru.sh; false after printing its message.
 bool writeFruScript(int device, const FruImage &image, bool onlyBsn, FileId &id);

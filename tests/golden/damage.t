@@ -162,3 +162,14 @@ raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 raw 0x0A 0x10 0x00
 device unchanged
+=== A multirecord area in front of the board area whose records run into it
+device: mr-first 512
+patch: 0x03 02
+sum: 0x00 8
+run: korrel BSN X | sed -n 5p
+Read FRU from BMC ~Error!!!MultiRecord Info not behind the other areas.
+files:
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-1
+device unchanged

@@ -27,15 +27,16 @@ read 0-22
 +000050 5a 4d 31 38 41 53 30 39  >ZM18AS09<
 +000058 39 39 39 39 44 11 b2 2b  >9999D..+<
 +000060 33 01 01 81 21 c1 00 ea  >3...!...<
-=== Vendor record: an edited 6-bit field becomes text; the other types stay
+=== Vendor record: an edited 6-bit field becomes 16-bit Unicode text, the product area's language being 1; the other types stay
 device: vendor 512
 run: korrel MN Supermicro | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-22
 read 1-3
-write 0-22
-read 0-22
+raw 0x0A 0x10 0x00
+write 0-23
+read 0-23
 -000068 01 0a 01 88 73 0d 97 72  >....s..r<
 -000070 9b 8e f2 0b cd 53 59 53  >.....SYS<
 -000078 2d 31 30 32 39 55 2d 54  >-1029U-T<
@@ -46,16 +47,18 @@ read 0-22
 -0000a0 01 7f ce 53 65 72 76 69  >...Servi<
 -0000a8 63 65 20 54 61 67 20 31  >ce Tag 1<
 -0000b0 32 c1 00 00 00 00 00 dc  >2.......<
-+000068 01 0a 01 ca 53 75 70 65  >....Supe<
-+000070 72 6d 69 63 72 6f cd 53  >rmicro.S<
-+000078 59 53 2d 31 30 32 39 55  >YS-1029U<
-+000080 2d 54 52 54 43 10 29 b8  >-TRTC.).<
-+000088 02 02 01 cf 53 31 32 33  >....S123<
-+000090 34 35 36 58 39 42 30 31  >456X9B01<
-+000098 32 33 34 86 72 38 ae 4d  >234.r8.M<
-+0000a0 78 01 01 7f ce 53 65 72  >x....Ser<
-+0000a8 76 69 63 65 20 54 61 67  >vice Tag<
-+0000b0 20 31 32 c1 00 00 00 20  > 12.... <
+-0000b8 00 00 00 00 00 00 00 00  >........<
++000068 01 0b 01 d4 53 00 75 00  >....S.u.<
++000070 70 00 65 00 72 00 6d 00  >p.e.r.m.<
++000078 69 00 63 00 72 00 6f 00  >i.c.r.o.<
++000080 cd 53 59 53 2d 31 30 32  >.SYS-102<
++000088 39 55 2d 54 52 54 43 10  >9U-TRTC.<
++000090 29 b8 02 02 01 cf 53 31  >).....S1<
++000098 32 33 34 35 36 58 39 42  >23456X9B<
++0000a0 30 31 32 33 34 86 72 38  >01234.r8<
++0000a8 ae 4d 78 01 01 7f ce 53  >.Mx....S<
++0000b0 65 72 76 69 63 65 20 54  >ervice T<
++0000b8 61 67 20 31 32 c1 00 15  >ag 12...<
 === Vendor record: ONLY_BSN empties the other fields as text and keeps the serial's type
 device: vendor 512
 run: korrel ONLY_BSN | tail -n 1
@@ -292,30 +295,6 @@ read 0-17
 +000078 27 00 00 00 00 5a 0f e8  >'....Z..<
 +000080 03 2c 01 20 03 01 02 03  >.,. ....<
 +000088 04 05 06 07 08 00 00 00  >........<
-=== A power supply: product and multirecord areas, no board area
-device: psu 512
-run: korrel PSN X
-korrel FRU editor - Copyright (c) 2026 the korrel developers
-------------------------
-Version 0.2 (2017/OCT/23)
-------------------------
-Read FRU from BMC ~Error!!!Board Info missing.
-[exit 1]
-files:
-read 0-0
-device unchanged
-=== An add-in card: a board area and nothing else
-device: card 512
-run: korrel BSN X
-korrel FRU editor - Copyright (c) 2026 the korrel developers
-------------------------
-Version 0.2 (2017/OCT/23)
-------------------------
-Read FRU from BMC ~Error!!!Product Info missing.
-[exit 1]
-files:
-read 0-0
-device unchanged
 === An internal use area between the board and the product area stays there
 device: late-internal-use 512
 run: korrel BSN X | tail -n 1
@@ -1510,3 +1489,1014 @@ read 0-8
 +000030 c1 00 00 00 00 00 00 6a  >.......j<
 +000038 01 02 19 c0 c0 c0 c0 c0  >........<
 +000040 c0 c0 c0 c1 00 00 00 23  >.......#<
+=== Shape: FMC mezzanine, board and multirecord areas (DC load, DC output), no product area: a bare korrel keeps them
+device: fmc 512
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-19
+write 0-20
+read 0-20
+-000000 01 00 00 01 00 08 00 f6  >........<
+-000008 01 07 00 40 8c bb cc 41  >...@...A<
+-000010 6e 61 6c 6f 67 20 50 61  >nalog Pa<
+-000018 72 74 73 c9 46 4d 43 2d  >rts.FMC-<
+-000020 41 44 43 31 36 ca 46 4d  >ADC16.FM<
+-000028 43 30 30 30 31 32 33 34  >C0001234<
+-000030 cb 46 4d 43 2d 41 44 43  >.FMC-ADC<
+-000038 31 36 2d 41 c0 c1 00 48  >16-A...H<
+-000040 02 02 0d f9 f6 00 b4 00  >........<
+-000048 ab 00 bd 00 14 00 00 00  >........<
+-000050 d0 07 02 02 0d 47 a8 01  >.....G..<
+-000058 4a 01 3a 01 5a 01 14 00  >J.:.Z...<
+-000060 00 00 b8 0b 02 02 0d c5  >........<
+-000068 2a 02 b0 04 74 04 ec 04  >*...t...<
+-000070 32 00 00 00 e8 03 01 02  >2.......<
+-000078 0d ab 45 03 b4 00 09 00  >..E.....<
+-000080 09 00 0a 00 00 00 7e 04  >......~.<
+-000088 01 82 0d 89 e7 04 5a 00  >......Z.<
+-000090 05 00 05 00 05 00 00 00  >........<
+-000098 0a 00 00 00 00 00 00 00  >........<
+-0000a0 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 00 09 00 f3  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 07 00 40 8c bb cc 41  >...@...A<
++000018 6e 61 6c 6f 67 20 50 61  >nalog Pa<
++000020 72 74 73 c9 46 4d 43 2d  >rts.FMC-<
++000028 41 44 43 31 36 ca 46 4d  >ADC16.FM<
++000030 43 30 30 30 31 32 33 34  >C0001234<
++000038 cb 46 4d 43 2d 41 44 43  >.FMC-ADC<
++000040 31 36 2d 41 c0 c1 00 48  >16-A...H<
++000048 02 02 0d f9 f6 00 b4 00  >........<
++000050 ab 00 bd 00 14 00 00 00  >........<
++000058 d0 07 02 02 0d 47 a8 01  >.....G..<
++000060 4a 01 3a 01 5a 01 14 00  >J.:.Z...<
++000068 00 00 b8 0b 02 02 0d c5  >........<
++000070 2a 02 b0 04 74 04 ec 04  >*...t...<
++000078 32 00 00 00 e8 03 01 02  >2.......<
++000080 0d ab 45 03 b4 00 09 00  >..E.....<
++000088 09 00 0a 00 00 00 7e 04  >......~.<
++000090 01 82 0d 89 e7 04 5a 00  >......Z.<
++000098 05 00 05 00 05 00 00 00  >........<
++0000a0 0a 00 00 00 00 00 00 00  >........<
+=== Shape: FMC mezzanine: a new board serial
+device: fmc 512
+run: fru >../before; korrel BSN FMC0009999 | tail -n 1; fru | diff ../before -
+[exit 0]
+5c5
+<   FRU Board Serial Number: FMC0001234
+---
+>   FRU Board Serial Number: FMC0009999
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-19
+write 0-20
+read 0-20
+-000000 01 00 00 01 00 08 00 f6  >........<
+-000008 01 07 00 40 8c bb cc 41  >...@...A<
+-000010 6e 61 6c 6f 67 20 50 61  >nalog Pa<
+-000018 72 74 73 c9 46 4d 43 2d  >rts.FMC-<
+-000020 41 44 43 31 36 ca 46 4d  >ADC16.FM<
+-000028 43 30 30 30 31 32 33 34  >C0001234<
+-000030 cb 46 4d 43 2d 41 44 43  >.FMC-ADC<
+-000038 31 36 2d 41 c0 c1 00 48  >16-A...H<
+-000040 02 02 0d f9 f6 00 b4 00  >........<
+-000048 ab 00 bd 00 14 00 00 00  >........<
+-000050 d0 07 02 02 0d 47 a8 01  >.....G..<
+-000058 4a 01 3a 01 5a 01 14 00  >J.:.Z...<
+-000060 00 00 b8 0b 02 02 0d c5  >........<
+-000068 2a 02 b0 04 74 04 ec 04  >*...t...<
+-000070 32 00 00 00 e8 03 01 02  >2.......<
+-000078 0d ab 45 03 b4 00 09 00  >..E.....<
+-000080 09 00 0a 00 00 00 7e 04  >......~.<
+-000088 01 82 0d 89 e7 04 5a 00  >......Z.<
+-000090 05 00 05 00 05 00 00 00  >........<
+-000098 0a 00 00 00 00 00 00 00  >........<
+-0000a0 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 00 09 00 f3  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 07 00 40 8c bb cc 41  >...@...A<
++000018 6e 61 6c 6f 67 20 50 61  >nalog Pa<
++000020 72 74 73 c9 46 4d 43 2d  >rts.FMC-<
++000028 41 44 43 31 36 ca 46 4d  >ADC16.FM<
++000030 43 30 30 30 39 39 39 39  >C0009999<
++000038 cb 46 4d 43 2d 41 44 43  >.FMC-ADC<
++000040 31 36 2d 41 c0 c1 00 2e  >16-A....<
++000048 02 02 0d f9 f6 00 b4 00  >........<
++000050 ab 00 bd 00 14 00 00 00  >........<
++000058 d0 07 02 02 0d 47 a8 01  >.....G..<
++000060 4a 01 3a 01 5a 01 14 00  >J.:.Z...<
++000068 00 00 b8 0b 02 02 0d c5  >........<
++000070 2a 02 b0 04 74 04 ec 04  >*...t...<
++000078 32 00 00 00 e8 03 01 02  >2.......<
++000080 0d ab 45 03 b4 00 09 00  >..E.....<
++000088 09 00 0a 00 00 00 7e 04  >......~.<
++000090 01 82 0d 89 e7 04 5a 00  >......Z.<
++000098 05 00 05 00 05 00 00 00  >........<
++0000a0 0a 00 00 00 00 00 00 00  >........<
+=== Shape: FMC mezzanine: a product value adds a product area in front of the multirecord area
+device: fmc 512
+run: fru >../before; korrel PN FMC-ADC16-KIT | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+[exit 0]
+7a8,9
+>   FRU Product Name: FMC-ADC16-KIT
+> 
+ 01 01 00 02 09 0d 00 e6
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-19
+write 0-24
+read 0-24
+-000000 01 00 00 01 00 08 00 f6  >........<
+-000008 01 07 00 40 8c bb cc 41  >...@...A<
+-000010 6e 61 6c 6f 67 20 50 61  >nalog Pa<
+-000018 72 74 73 c9 46 4d 43 2d  >rts.FMC-<
+-000020 41 44 43 31 36 ca 46 4d  >ADC16.FM<
+-000028 43 30 30 30 31 32 33 34  >C0001234<
+-000030 cb 46 4d 43 2d 41 44 43  >.FMC-ADC<
+-000038 31 36 2d 41 c0 c1 00 48  >16-A...H<
+-000040 02 02 0d f9 f6 00 b4 00  >........<
+-000048 ab 00 bd 00 14 00 00 00  >........<
+-000050 d0 07 02 02 0d 47 a8 01  >.....G..<
+-000058 4a 01 3a 01 5a 01 14 00  >J.:.Z...<
+-000060 00 00 b8 0b 02 02 0d c5  >........<
+-000068 2a 02 b0 04 74 04 ec 04  >*...t...<
+-000070 32 00 00 00 e8 03 01 02  >2.......<
+-000078 0d ab 45 03 b4 00 09 00  >..E.....<
+-000080 09 00 0a 00 00 00 7e 04  >......~.<
+-000088 01 82 0d 89 e7 04 5a 00  >......Z.<
+-000090 05 00 05 00 05 00 00 00  >........<
+-000098 0a 00 00 00 00 00 00 00  >........<
+-0000a0 00 00 00 00 00 00 00 00  >........<
+-0000a8 00 00 00 00 00 00 00 00  >........<
+-0000b0 00 00 00 00 00 00 00 00  >........<
+-0000b8 00 00 00 00 00 00 00 00  >........<
+-0000c0 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 09 0d 00 e6  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 07 00 40 8c bb cc 41  >...@...A<
++000018 6e 61 6c 6f 67 20 50 61  >nalog Pa<
++000020 72 74 73 c9 46 4d 43 2d  >rts.FMC-<
++000028 41 44 43 31 36 ca 46 4d  >ADC16.FM<
++000030 43 30 30 30 31 32 33 34  >C0001234<
++000038 cb 46 4d 43 2d 41 44 43  >.FMC-ADC<
++000040 31 36 2d 41 c0 c1 00 48  >16-A...H<
++000048 01 04 00 c0 cd 46 4d 43  >.....FMC<
++000050 2d 41 44 43 31 36 2d 4b  >-ADC16-K<
++000058 49 54 c0 c0 c0 c0 c0 c0  >IT......<
++000060 c1 00 00 00 00 00 00 e6  >........<
++000068 02 02 0d f9 f6 00 b4 00  >........<
++000070 ab 00 bd 00 14 00 00 00  >........<
++000078 d0 07 02 02 0d 47 a8 01  >.....G..<
++000080 4a 01 3a 01 5a 01 14 00  >J.:.Z...<
++000088 00 00 b8 0b 02 02 0d c5  >........<
++000090 2a 02 b0 04 74 04 ec 04  >*...t...<
++000098 32 00 00 00 e8 03 01 02  >2.......<
++0000a0 0d ab 45 03 b4 00 09 00  >..E.....<
++0000a8 09 00 0a 00 00 00 7e 04  >......~.<
++0000b0 01 82 0d 89 e7 04 5a 00  >......Z.<
++0000b8 05 00 05 00 05 00 00 00  >........<
++0000c0 0a 00 00 00 00 00 00 00  >........<
+=== Shape: power supply, product and power supply multirecord, no board area: a bare korrel keeps them
+device: psu 512
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-11
+write 0-12
+read 0-12
+-000000 01 00 00 00 01 08 00 f6  >........<
+-000008 01 07 00 c7 50 6f 77 65  >....Powe<
+-000010 72 43 6f cc 50 57 53 2d  >rCo.PWS-<
+-000018 31 4b 32 31 41 2d 31 52  >1K21A-1R<
+-000020 c9 50 57 53 2d 31 4b 32  >.PWS-1K2<
+-000028 31 41 c3 31 2e 31 cc 50  >1A.1.1.P<
+-000030 31 4b 32 31 30 34 41 42  >1K2104AB<
+-000038 31 32 33 c0 c0 c0 c1 d3  >123.....<
+-000040 00 82 18 de 88 20 03 10  >..... ..<
+-000048 27 00 00 00 00 5a 0f e8  >'....Z..<
+-000050 03 2c 01 20 03 01 02 03  >.,. ....<
+-000058 04 05 06 07 08 00 00 00  >........<
+-000060 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 00 02 09 00 f3  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 07 00 c7 50 6f 77 65  >....Powe<
++000018 72 43 6f cc 50 57 53 2d  >rCo.PWS-<
++000020 31 4b 32 31 41 2d 31 52  >1K21A-1R<
++000028 c9 50 57 53 2d 31 4b 32  >.PWS-1K2<
++000030 31 41 c3 31 2e 31 cc 50  >1A.1.1.P<
++000038 31 4b 32 31 30 34 41 42  >1K2104AB<
++000040 31 32 33 c0 c0 c0 c1 d3  >123.....<
++000048 00 82 18 de 88 20 03 10  >..... ..<
++000050 27 00 00 00 00 5a 0f e8  >'....Z..<
++000058 03 2c 01 20 03 01 02 03  >.,. ....<
++000060 04 05 06 07 08 00 00 00  >........<
+=== Shape: power supply: a board serial adds a board area, date unspecified, in front of the product area
+device: psu 512
+run: fru >../before; korrel BSN PWS0009999 | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+[exit 0]
+1a2,4
+>   FRU Board Manufacturing Date/Time: 01/01/96 - 00:00:00
+>   FRU Board Serial Number: PWS0009999
+> 
+ 01 01 00 02 05 0c 00 eb
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-11
+write 0-15
+read 0-15
+-000000 01 00 00 00 01 08 00 f6  >........<
+-000008 01 07 00 c7 50 6f 77 65  >....Powe<
+-000010 72 43 6f cc 50 57 53 2d  >rCo.PWS-<
+-000018 31 4b 32 31 41 2d 31 52  >1K21A-1R<
+-000020 c9 50 57 53 2d 31 4b 32  >.PWS-1K2<
+-000028 31 41 c3 31 2e 31 cc 50  >1A.1.1.P<
+-000030 31 4b 32 31 30 34 41 42  >1K2104AB<
+-000038 31 32 33 c0 c0 c0 c1 d3  >123.....<
+-000040 00 82 18 de 88 20 03 10  >..... ..<
+-000048 27 00 00 00 00 5a 0f e8  >'....Z..<
+-000050 03 2c 01 20 03 01 02 03  >.,. ....<
+-000058 04 05 06 07 08 00 00 00  >........<
+-000060 00 00 00 00 00 00 00 00  >........<
+-000068 00 00 00 00 00 00 00 00  >........<
+-000070 00 00 00 00 00 00 00 00  >........<
+-000078 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 05 0c 00 eb  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 03 00 00 00 00 c0 c0  >........<
++000018 ca 50 57 53 30 30 30 39  >.PWS0009<
++000020 39 39 39 c0 c0 c0 c1 43  >999....C<
++000028 01 07 00 c7 50 6f 77 65  >....Powe<
++000030 72 43 6f cc 50 57 53 2d  >rCo.PWS-<
++000038 31 4b 32 31 41 2d 31 52  >1K21A-1R<
++000040 c9 50 57 53 2d 31 4b 32  >.PWS-1K2<
++000048 31 41 c3 31 2e 31 cc 50  >1A.1.1.P<
++000050 31 4b 32 31 30 34 41 42  >1K2104AB<
++000058 31 32 33 c0 c0 c0 c1 d3  >123.....<
++000060 00 82 18 de 88 20 03 10  >..... ..<
++000068 27 00 00 00 00 5a 0f e8  >'....Z..<
++000070 03 2c 01 20 03 01 02 03  >.,. ....<
++000078 04 05 06 07 08 00 00 00  >........<
+=== Shape: DIMM, a product area only: a bare korrel keeps it
+device: dimm 512
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-8
+raw 0x0A 0x10 0x00
+write 0-9
+read 0-9
+-000000 01 00 00 00 01 00 00 fe  >........<
+-000008 01 08 00 c5 4d 65 6d 43  >....MemC<
+-000010 6f d4 33 32 47 42 20 44  >o.32GB D<
+-000018 44 52 34 2d 33 32 30 30  >DR4-3200<
+-000020 20 52 44 49 4d 4d d0 4d  > RDIMM.M<
+-000028 33 39 33 41 34 4b 34 30  >393A4K40<
+-000030 44 42 33 2d 43 57 45 c2  >DB3-CWE.<
+-000038 41 30 c8 34 31 41 32 42  >A0.41A2B<
+-000040 33 43 34 c0 c0 c1 00 41  >3C4....A<
+-000048 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 00 02 00 00 fc  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 08 00 c5 4d 65 6d 43  >....MemC<
++000018 6f d4 33 32 47 42 20 44  >o.32GB D<
++000020 44 52 34 2d 33 32 30 30  >DR4-3200<
++000028 20 52 44 49 4d 4d d0 4d  > RDIMM.M<
++000030 33 39 33 41 34 4b 34 30  >393A4K40<
++000038 44 42 33 2d 43 57 45 c2  >DB3-CWE.<
++000040 41 30 c8 34 31 41 32 42  >A0.41A2B<
++000048 33 43 34 c0 c0 c1 00 41  >3C4....A<
+=== Shape: DIMM: a board serial adds a board area in front of the product area
+device: dimm 512
+run: fru >../before; korrel BSN 41A2B3C5 | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+[exit 0]
+1a2,4
+>   FRU Board Manufacturing Date/Time: 01/01/96 - 00:00:00
+>   FRU Board Serial Number: 41A2B3C5
+> 
+ 01 01 00 02 05 00 00 f7
+files: fru.sh 755 f
+read 0-8
+raw 0x0A 0x10 0x00
+write 0-12
+read 0-12
+-000000 01 00 00 00 01 00 00 fe  >........<
+-000008 01 08 00 c5 4d 65 6d 43  >....MemC<
+-000010 6f d4 33 32 47 42 20 44  >o.32GB D<
+-000018 44 52 34 2d 33 32 30 30  >DR4-3200<
+-000020 20 52 44 49 4d 4d d0 4d  > RDIMM.M<
+-000028 33 39 33 41 34 4b 34 30  >393A4K40<
+-000030 44 42 33 2d 43 57 45 c2  >DB3-CWE.<
+-000038 41 30 c8 34 31 41 32 42  >A0.41A2B<
+-000040 33 43 34 c0 c0 c1 00 41  >3C4....A<
+-000048 00 00 00 00 00 00 00 00  >........<
+-000050 00 00 00 00 00 00 00 00  >........<
+-000058 00 00 00 00 00 00 00 00  >........<
+-000060 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 05 00 00 f7  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 03 00 00 00 00 c0 c0  >........<
++000018 c8 34 31 41 32 42 33 43  >.41A2B3C<
++000020 35 c0 c0 c0 c1 00 00 ee  >5.......<
++000028 01 08 00 c5 4d 65 6d 43  >....MemC<
++000030 6f d4 33 32 47 42 20 44  >o.32GB D<
++000038 44 52 34 2d 33 32 30 30  >DR4-3200<
++000040 20 52 44 49 4d 4d d0 4d  > RDIMM.M<
++000048 33 39 33 41 34 4b 34 30  >393A4K40<
++000050 44 42 33 2d 43 57 45 c2  >DB3-CWE.<
++000058 41 30 c8 34 31 41 32 42  >A0.41A2B<
++000060 33 43 34 c0 c0 c1 00 41  >3C4....A<
+=== Shape: DIMM: ONLY_BSN adds no board area
+device: dimm 512
+run: korrel ONLY_BSN | tail -n 1; fru; od -An -tx1 -N8 $FRUSIM_IMAGE
+[exit 0]
+
+ 01 01 00 00 02 00 00 fc
+files: fru.sh 755 f
+read 0-8
+write 0-3
+read 0-3
+-000000 01 00 00 00 01 00 00 fe  >........<
+-000008 01 08 00 c5 4d 65 6d 43  >....MemC<
+-000010 6f d4 33 32 47 42 20 44  >o.32GB D<
+-000018 44 52 34 2d 33 32 30 30  >DR4-3200<
++000000 01 01 00 00 02 00 00 fc  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 02 00 c0 c0 c0 c0 c0  >........<
++000018 c0 c0 c1 00 00 00 00 fc  >........<
+=== Shape: BMC card, a board area only: a bare korrel keeps it
+device: bmc-card 512
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-10
+raw 0x0A 0x10 0x00
+write 0-11
+read 0-11
+-000000 01 00 00 01 00 00 00 fe  >........<
+-000008 01 0a 00 00 5e c4 c9 42  >....^..B<
+-000010 4d 43 20 57 6f 72 6b 73  >MC Works<
+-000018 cd 42 4d 43 2d 41 53 54  >.BMC-AST<
+-000020 32 36 30 30 2d 4d cd 42  >2600-M.B<
+-000028 4d 43 32 33 30 31 30 30  >MC230100<
+-000030 30 31 32 33 cd 39 30 2d  >0123.90-<
+-000038 42 4d 43 32 36 30 30 2d  >BMC2600-<
+-000040 30 31 c5 76 31 2e 30 32  >01.v1.02<
+-000048 c8 48 57 20 72 65 76 20  >.HW rev <
+-000050 42 c1 00 00 00 00 00 03  >B.......<
+-000058 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 00 00 00 fc  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 0a 00 00 5e c4 c9 42  >....^..B<
++000018 4d 43 20 57 6f 72 6b 73  >MC Works<
++000020 cd 42 4d 43 2d 41 53 54  >.BMC-AST<
++000028 32 36 30 30 2d 4d cd 42  >2600-M.B<
++000030 4d 43 32 33 30 31 30 30  >MC230100<
++000038 30 31 32 33 cd 39 30 2d  >0123.90-<
++000040 42 4d 43 32 36 30 30 2d  >BMC2600-<
++000048 30 31 c5 76 31 2e 30 32  >01.v1.02<
++000050 c8 48 57 20 72 65 76 20  >.HW rev <
++000058 42 c1 00 00 00 00 00 03  >B.......<
+=== Shape: BMC card: a new board serial
+device: bmc-card 512
+run: fru >../before; korrel BSN BMC2301009999 | tail -n 1; fru | diff ../before -
+[exit 0]
+5c5
+<   FRU Board Serial Number: BMC2301000123
+---
+>   FRU Board Serial Number: BMC2301009999
+files: fru.sh 755 f
+read 0-10
+raw 0x0A 0x10 0x00
+write 0-11
+read 0-11
+-000000 01 00 00 01 00 00 00 fe  >........<
+-000008 01 0a 00 00 5e c4 c9 42  >....^..B<
+-000010 4d 43 20 57 6f 72 6b 73  >MC Works<
+-000018 cd 42 4d 43 2d 41 53 54  >.BMC-AST<
+-000020 32 36 30 30 2d 4d cd 42  >2600-M.B<
+-000028 4d 43 32 33 30 31 30 30  >MC230100<
+-000030 30 31 32 33 cd 39 30 2d  >0123.90-<
+-000038 42 4d 43 32 36 30 30 2d  >BMC2600-<
+-000040 30 31 c5 76 31 2e 30 32  >01.v1.02<
+-000048 c8 48 57 20 72 65 76 20  >.HW rev <
+-000050 42 c1 00 00 00 00 00 03  >B.......<
+-000058 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 00 00 00 fc  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 0a 00 00 5e c4 c9 42  >....^..B<
++000018 4d 43 20 57 6f 72 6b 73  >MC Works<
++000020 cd 42 4d 43 2d 41 53 54  >.BMC-AST<
++000028 32 36 30 30 2d 4d cd 42  >2600-M.B<
++000030 4d 43 32 33 30 31 30 30  >MC230100<
++000038 39 39 39 39 cd 39 30 2d  >9999.90-<
++000040 42 4d 43 32 36 30 30 2d  >BMC2600-<
++000048 30 31 c5 76 31 2e 30 32  >01.v1.02<
++000050 c8 48 57 20 72 65 76 20  >.HW rev <
++000058 42 c1 00 00 00 00 00 e5  >B.......<
+=== Shape: a header naming only an internal use area is refused, edit or not: nothing tells where the area ends
+device: iu-only 512
+run: korrel BSN X | sed -n 5p; korrel | sed -n 5p
+Read FRU from BMC ~Error!!!Internal Use Info cannot be kept.
+Read FRU from BMC ~Error!!!Internal Use Info cannot be kept.
+files:
+read 0-0
+read 0-0
+device unchanged
+=== Shape: no info area, internal use and multirecord areas: a bare korrel keeps them
+device: iu-mr 512
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-5
+read 1-2
+write 0-5
+read 0-5
+device unchanged
+=== Shape: no info area: a board serial adds a board area between the internal use and the multirecord area
+device: iu-mr 512
+run: fru >../before; korrel BSN SYS0009999 | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+[exit 0]
+1a2,4
+>   FRU Board Manufacturing Date/Time: 01/01/96 - 00:00:00
+>   FRU Board Serial Number: SYS0009999
+> 
+ 01 01 00 03 00 06 00 f5
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-5
+read 1-2
+write 0-8
+read 0-8
+-000000 01 01 00 00 00 03 00 fb  >........<
++000000 01 01 00 03 00 06 00 f5  >........<
+-000018 03 82 11 06 64 07 4c 4c  >....d.LL<
+-000020 45 44 00 35 10 36 80 53  >ED.5.6.S<
+-000028 c4 c0 4f 4d 32 32 00 00  >..OM22..<
+-000030 00 00 00 00 00 00 00 00  >........<
+-000038 00 00 00 00 00 00 00 00  >........<
+-000040 00 00 00 00 00 00 00 00  >........<
++000018 01 03 00 00 00 00 c0 c0  >........<
++000020 ca 53 59 53 30 30 30 39  >.SYS0009<
++000028 39 39 39 c0 c0 c0 c1 3e  >999....><
++000030 03 82 11 06 64 07 4c 4c  >....d.LL<
++000038 45 44 00 35 10 36 80 53  >ED.5.6.S<
++000040 c4 c0 4f 4d 32 32 00 00  >..OM22..<
+=== Shape: a header with every offset 0: a bare korrel writes the header alone, no internal use block with nothing behind it
+device: iu-only 512
+patch: 0x01 00
+sum: 0x00 8
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-0
+write 0-0
+read 0-0
+device unchanged
+=== Shape: a header with every offset 0: a board serial adds a board area
+device: iu-only 512
+patch: 0x01 00
+sum: 0x00 8
+run: fru >../before; korrel BSN X1 | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+[exit 0]
+0a1,3
+> 
+>   FRU Board Manufacturing Date/Time: 01/01/96 - 00:00:00
+>   FRU Board Serial Number: X1
+ 01 01 00 02 00 00 00 fc
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+write 0-3
+read 0-3
+-000000 01 00 00 00 00 00 00 ff  >........<
+-000008 01 4f 45 4d 43 46 47 02  >.OEMCFG.<
+-000010 10 00 5a a5 00 00 00 00  >..Z.....<
+-000018 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 00 00 00 fc  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 02 00 00 00 00 c0 c0  >........<
++000018 c2 58 31 c0 c0 c0 c1 31  >.X1....1<
+=== Shape: a multirecord area in front of the board area stays there; the block of FF behind it belongs to no area
+device: mr-first 512
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'; od -An -tx1 -N8 $FRUSIM_IMAGE
+[exit 0]
+ipmi-fru: as before
+ 01 01 00 04 0b 02 00 ed
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-17
+write 0-17
+read 0-17
+-000000 01 00 00 04 0b 01 00 ef  >........<
+-000008 c0 82 09 43 72 57 01 00  >...CrW..<
+-000010 11 22 33 44 55 66 00 00  >."3DUf..<
+-000018 ff ff ff ff ff ff ff ff  >........<
++000000 01 01 00 04 0b 02 00 ed  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 c0 82 09 43 72 57 01 00  >...CrW..<
++000018 11 22 33 44 55 66 00 00  >."3DUf..<
+=== Shape: a multirecord area in front of the board area: a new board serial
+device: mr-first 512
+run: fru >../before; korrel BSN SB22A0009999 | tail -n 1; fru | diff ../before -
+[exit 0]
+5c5
+<   FRU Board Serial Number: SB22A0004711
+---
+>   FRU Board Serial Number: SB22A0009999
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-17
+write 0-17
+read 0-17
+-000000 01 00 00 04 0b 01 00 ef  >........<
+-000008 c0 82 09 43 72 57 01 00  >...CrW..<
+-000010 11 22 33 44 55 66 00 00  >."3DUf..<
+-000018 ff ff ff ff ff ff ff ff  >........<
++000000 01 01 00 04 0b 02 00 ed  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 c0 82 09 43 72 57 01 00  >...CrW..<
++000018 11 22 33 44 55 66 00 00  >."3DUf..<
+-000040 34 37 31 31 ca 53 42 2d  >4711.SB-<
++000040 39 39 39 39 ca 53 42 2d  >9999.SB-<
+-000050 c1 00 00 00 00 00 00 13  >........<
++000050 c1 00 00 00 00 00 00 fc  >........<
+=== Shape: a multirecord area between the board and the product area stays there
+device: mr-between 512
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-19
+read 1-1
+write 0-19
+read 0-19
+device unchanged
+=== Shape: a multirecord area between the board and the product area: a new board serial
+device: mr-between 512
+run: fru >../before; korrel BSN PB9999 | tail -n 1; fru | diff ../before -
+[exit 0]
+5c5
+<   FRU Board Serial Number: PB0420
+---
+>   FRU Board Serial Number: PB9999
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-19
+read 1-1
+write 0-19
+read 0-19
+-000028 30 c6 50 42 30 34 32 30  >0.PB0420<
++000028 30 c6 50 42 39 39 39 39  >0.PB9999<
+-000038 38 30 30 c0 c1 00 00 57  >800....W<
++000038 38 30 30 c0 c1 00 00 39  >800....9<
+=== Shape: a product area with 400 bytes of fields: a bare korrel keeps it
+device: long-area 512
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-60
+read 1-1
+write 0-60
+read 0-60
+device unchanged
+=== Shape: a product area with 400 bytes of fields: a new board serial
+device: long-area 512
+run: fru >../before; korrel BSN BIMB9999 | tail -n 1; fru | diff ../before -
+[exit 0]
+5c5
+<   FRU Board Serial Number: BIMB0042
+---
+>   FRU Board Serial Number: BIMB9999
+files: fru.sh 755 f
+read 0-60
+read 1-1
+write 0-60
+read 0-60
+-000030 30 c8 42 49 4d 42 30 30  >0.BIMB00<
+-000038 34 32 cc 42 49 2d 4d 42  >42.BI-MB<
++000030 30 c8 42 49 4d 42 39 39  >0.BIMB99<
++000038 39 39 cc 42 49 2d 4d 42  >99.BI-MB<
+-000048 c1 00 00 00 00 00 00 e4  >........<
++000048 c1 00 00 00 00 00 00 c6  >........<
+=== Shape: a record without internal use area that fills its device: korrel's internal use block is left out
+device: exact-fit 112
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-13
+raw 0x0A 0x10 0x00
+write 0-13
+read 0-13
+device unchanged
+=== Shape: a record that fills its device: a board serial of the same length, written without the internal use block
+device: exact-fit 112
+run: fru >../before; korrel BSN EB0009999 | tail -n 1; fru | diff ../before -
+[exit 0]
+9c9
+<   FRU Board Serial Number: EB0000815
+---
+>   FRU Board Serial Number: EB0009999
+files: fru.sh 755 f
+read 0-13
+raw 0x0A 0x10 0x00
+write 0-13
+read 0-13
+-000038 30 38 31 35 c6 45 42 2d  >0815.EB-<
+-000040 31 2d 41 c0 c1 00 00 37  >1-A....7<
++000038 39 39 39 39 c6 45 42 2d  >9999.EB-<
++000040 31 2d 41 c0 c1 00 00 21  >1-A....!<
+=== Shape: a record that fills its device: a board serial a block longer does not fit, block or not
+device: exact-fit 112
+run: korrel BSN EB0000815-REV-B | tail -n 2
+Error!!!FRU Device too small.
+[exit 1]
+files: fru.txt 600 f
+read 0-13
+raw 0x0A 0x10 0x00
+device unchanged
+=== Shape: the same record on a device one block larger gets korrel's internal use block
+device: exact-fit 120
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'; od -An -tx1 -N16 $FRUSIM_IMAGE
+[exit 0]
+ipmi-fru: as before
+ 01 01 02 05 0a 00 00 ed 01 00 01 04 00 00 03 f7
+files: fru.sh 755 f
+read 0-13
+raw 0x0A 0x10 0x00
+write 0-14
+read 0-14
+-000000 01 00 01 04 09 00 00 f1  >........<
+-000008 01 03 17 c8 43 48 2d 32  >....CH-2<
+-000010 55 2d 31 32 c7 43 53 30  >U-12.CS0<
+-000018 30 30 34 37 c0 c1 00 75  >0047...u<
+-000020 01 05 00 10 20 b5 c6 45  >.... ..E<
+-000028 64 67 65 43 6f c4 45 42  >dgeCo.EB<
+-000030 2d 31 c9 45 42 30 30 30  >-1.EB000<
+-000038 30 38 31 35 c6 45 42 2d  >0815.EB-<
+-000040 31 2d 41 c0 c1 00 00 37  >1-A....7<
+-000048 01 05 00 c6 45 64 67 65  >....Edge<
+-000050 43 6f c6 45 44 47 45 2d  >Co.EDGE-<
+-000058 31 c4 45 31 2d 41 c1 31  >1.E1-A.1<
+-000060 c9 45 44 30 30 30 30 38  >.ED00008<
+-000068 31 35 c0 c0 c1 00 00 49  >15.....I<
+-000070 00 00 00 00 00 00 00 00  >........<
++000000 01 01 02 05 0a 00 00 ed  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 03 17 c8 43 48 2d 32  >....CH-2<
++000018 55 2d 31 32 c7 43 53 30  >U-12.CS0<
++000020 30 30 34 37 c0 c1 00 75  >0047...u<
++000028 01 05 00 10 20 b5 c6 45  >.... ..E<
++000030 64 67 65 43 6f c4 45 42  >dgeCo.EB<
++000038 2d 31 c9 45 42 30 30 30  >-1.EB000<
++000040 30 38 31 35 c6 45 42 2d  >0815.EB-<
++000048 31 2d 41 c0 c1 00 00 37  >1-A....7<
++000050 01 05 00 c6 45 64 67 65  >....Edge<
++000058 43 6f c6 45 44 47 45 2d  >Co.EDGE-<
++000060 31 c4 45 31 2d 41 c1 31  >1.E1-A.1<
++000068 c9 45 44 30 30 30 30 38  >.ED00008<
++000070 31 35 c0 c0 c1 00 00 49  >15.....I<
+=== Shape: a multirecord area alone that fills its device is kept, without korrel's internal use block
+device: uuid-only 32
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-0
+raw 0x0A 0x10 0x00
+read 1-3
+write 0-3
+read 0-3
+device unchanged
+=== Shape: a board area in language 19 with 16-bit Unicode text: a bare korrel keeps it (ipmi-fru decodes English areas only)
+device: unicode19 512
+run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+[exit 0]
+ipmi-fru: as before
+files: fru.sh 755 f
+read 0-21
+raw 0x0A 0x10 0x00
+write 0-22
+read 0-22
+-000000 01 00 00 01 0f 00 00 ef  >........<
+-000008 01 0e 13 90 1d c4 e0 0c  >........<
+-000010 01 65 00 73 00 6b 00 e1  >.e.s.k..<
+-000018 00 20 00 44 00 65 00 73  >. .D.e.s<
+-000020 00 6b 00 61 00 20 00 61  >.k.a. .a<
+-000028 00 2e 00 73 00 2e 00 d4  >...s....<
+-000030 58 01 61 00 64 00 69 00  >X.a.d.i.<
+-000038 0d 01 20 00 52 00 58 00  >.. .R.X.<
+-000040 2d 00 32 00 ce 53 00 4e  >-.2..S.N<
+-000048 00 2d 00 30 00 30 00 30  >.-.0.0.0<
+-000050 00 31 00 c7 43 44 2d 31  >.1..CD-1<
+-000058 30 30 41 c0 d4 4f 00 76  >00A..O.v<
+-000060 00 1b 01 59 01 65 00 6e  >...Y.e.n<
+-000068 00 6f 00 20 00 3d d8 27  >.o. .=.'<
+-000070 dd c1 00 00 00 00 00 bd  >........<
+-000078 01 07 00 ca 43 65 73 6b  >....Cesk<
+-000080 61 44 65 73 6b 61 cb 52  >aDeska.R<
+-000088 58 2d 32 20 53 65 72 76  >X-2 Serv<
+-000090 65 72 c5 52 58 32 2d 41  >er.RX2-A<
+-000098 c3 31 2e 30 c8 50 53 4e  >.1.0.PSN<
+-0000a0 2d 30 30 30 31 c0 c0 c1  >-0001...<
+-0000a8 00 00 00 00 00 00 00 ab  >........<
+-0000b0 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 10 00 00 ec  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 0e 13 90 1d c4 e0 0c  >........<
++000018 01 65 00 73 00 6b 00 e1  >.e.s.k..<
++000020 00 20 00 44 00 65 00 73  >. .D.e.s<
++000028 00 6b 00 61 00 20 00 61  >.k.a. .a<
++000030 00 2e 00 73 00 2e 00 d4  >...s....<
++000038 58 01 61 00 64 00 69 00  >X.a.d.i.<
++000040 0d 01 20 00 52 00 58 00  >.. .R.X.<
++000048 2d 00 32 00 ce 53 00 4e  >-.2..S.N<
++000050 00 2d 00 30 00 30 00 30  >.-.0.0.0<
++000058 00 31 00 c7 43 44 2d 31  >.1..CD-1<
++000060 30 30 41 c0 d4 4f 00 76  >00A..O.v<
++000068 00 1b 01 59 01 65 00 6e  >...Y.e.n<
++000070 00 6f 00 20 00 3d d8 27  >.o. .=.'<
++000078 dd c1 00 00 00 00 00 bd  >........<
++000080 01 07 00 ca 43 65 73 6b  >....Cesk<
++000088 61 44 65 73 6b 61 cb 52  >aDeska.R<
++000090 58 2d 32 20 53 65 72 76  >X-2 Serv<
++000098 65 72 c5 52 58 32 2d 41  >er.RX2-A<
++0000a0 c3 31 2e 30 c8 50 53 4e  >.1.0.PSN<
++0000a8 2d 30 30 30 31 c0 c0 c1  >-0001...<
++0000b0 00 00 00 00 00 00 00 ab  >........<
+=== Shape: language 19: the new board serial is written as 16-bit Unicode, d4 and S N - Č D - 0 0 0 2 in two bytes each, least significant first (ipmi-fru decodes no other language than English)
+device: unicode19 512
+run: fru >../before; korrel BSN SN-ČD-0002 | tail -n 1; fru | diff ../before -
+[exit 0]
+files: fru.sh 755 f
+read 0-21
+raw 0x0A 0x10 0x00
+write 0-23
+read 0-23
+-000000 01 00 00 01 0f 00 00 ef  >........<
+-000008 01 0e 13 90 1d c4 e0 0c  >........<
+-000010 01 65 00 73 00 6b 00 e1  >.e.s.k..<
+-000018 00 20 00 44 00 65 00 73  >. .D.e.s<
+-000020 00 6b 00 61 00 20 00 61  >.k.a. .a<
+-000028 00 2e 00 73 00 2e 00 d4  >...s....<
+-000030 58 01 61 00 64 00 69 00  >X.a.d.i.<
+-000038 0d 01 20 00 52 00 58 00  >.. .R.X.<
+-000040 2d 00 32 00 ce 53 00 4e  >-.2..S.N<
+-000048 00 2d 00 30 00 30 00 30  >.-.0.0.0<
+-000050 00 31 00 c7 43 44 2d 31  >.1..CD-1<
+-000058 30 30 41 c0 d4 4f 00 76  >00A..O.v<
+-000060 00 1b 01 59 01 65 00 6e  >...Y.e.n<
+-000068 00 6f 00 20 00 3d d8 27  >.o. .=.'<
+-000070 dd c1 00 00 00 00 00 bd  >........<
+-000078 01 07 00 ca 43 65 73 6b  >....Cesk<
+-000080 61 44 65 73 6b 61 cb 52  >aDeska.R<
+-000088 58 2d 32 20 53 65 72 76  >X-2 Serv<
+-000090 65 72 c5 52 58 32 2d 41  >er.RX2-A<
+-000098 c3 31 2e 30 c8 50 53 4e  >.1.0.PSN<
+-0000a0 2d 30 30 30 31 c0 c0 c1  >-0001...<
+-0000a8 00 00 00 00 00 00 00 ab  >........<
+-0000b0 00 00 00 00 00 00 00 00  >........<
+-0000b8 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 11 00 00 eb  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 0f 13 90 1d c4 e0 0c  >........<
++000018 01 65 00 73 00 6b 00 e1  >.e.s.k..<
++000020 00 20 00 44 00 65 00 73  >. .D.e.s<
++000028 00 6b 00 61 00 20 00 61  >.k.a. .a<
++000030 00 2e 00 73 00 2e 00 d4  >...s....<
++000038 58 01 61 00 64 00 69 00  >X.a.d.i.<
++000040 0d 01 20 00 52 00 58 00  >.. .R.X.<
++000048 2d 00 32 00 d4 53 00 4e  >-.2..S.N<
++000050 00 2d 00 0c 01 44 00 2d  >.-...D.-<
++000058 00 30 00 30 00 30 00 32  >.0.0.0.2<
++000060 00 c7 43 44 2d 31 30 30  >..CD-100<
++000068 41 c0 d4 4f 00 76 00 1b  >A..O.v..<
++000070 01 59 01 65 00 6e 00 6f  >.Y.e.n.o<
++000078 00 20 00 3d d8 27 dd c1  >. .=.'..<
++000080 00 00 00 00 00 00 00 37  >.......7<
++000088 01 07 00 ca 43 65 73 6b  >....Cesk<
++000090 61 44 65 73 6b 61 cb 52  >aDeska.R<
++000098 58 2d 32 20 53 65 72 76  >X-2 Serv<
++0000a0 65 72 c5 52 58 32 2d 41  >er.RX2-A<
++0000a8 c3 31 2e 30 c8 50 53 4e  >.1.0.PSN<
++0000b0 2d 30 30 30 31 c0 c0 c1  >-0001...<
++0000b8 00 00 00 00 00 00 00 ab  >........<
+=== Shape: language 19: a value of 31 characters fits, one of 32 does not, nor one that is no UTF-8; fru.txt shows the area's 16-bit text as UTF-8, and text that is none as far as it reads
+device: unicode19 512
+run: korrel BSN 1234567890123456789012345678901 | tail -n 1; korrel BSN $'\xc4' | tail -n 2; korrel BSN 12345678901234567890123456789012 | tail -n 2; sed -n 4,10p fru.txt
+[exit 0]
+Error!!!Value not writable as 16-bit Unicode.
+[exit 1]
+Error!!!Value not writable as 16-bit Unicode.
+[exit 1]
+MFG Date Time:C41D90
+Board manufacturer:Česká Deska a.s.
+Board Product Name:Řadič RX-2
+Board Serial Number:12345678901234567890123456789012
+Board Part Number:䑃ㄭ〰
+FRU File IDS:
+Custom MFG:Ověřeno 🔧
+files: fru.sh 755 f fru.txt 600 f
+read 0-21
+raw 0x0A 0x10 0x00
+write 0-28
+read 0-28
+read 0-28
+read 1-1
+read 0-28
+read 1-1
+-000000 01 00 00 01 0f 00 00 ef  >........<
+-000008 01 0e 13 90 1d c4 e0 0c  >........<
+-000010 01 65 00 73 00 6b 00 e1  >.e.s.k..<
+-000018 00 20 00 44 00 65 00 73  >. .D.e.s<
+-000020 00 6b 00 61 00 20 00 61  >.k.a. .a<
+-000028 00 2e 00 73 00 2e 00 d4  >...s....<
+-000030 58 01 61 00 64 00 69 00  >X.a.d.i.<
+-000038 0d 01 20 00 52 00 58 00  >.. .R.X.<
+-000040 2d 00 32 00 ce 53 00 4e  >-.2..S.N<
+-000048 00 2d 00 30 00 30 00 30  >.-.0.0.0<
+-000050 00 31 00 c7 43 44 2d 31  >.1..CD-1<
+-000058 30 30 41 c0 d4 4f 00 76  >00A..O.v<
+-000060 00 1b 01 59 01 65 00 6e  >...Y.e.n<
+-000068 00 6f 00 20 00 3d d8 27  >.o. .=.'<
+-000070 dd c1 00 00 00 00 00 bd  >........<
+-000078 01 07 00 ca 43 65 73 6b  >....Cesk<
+-000080 61 44 65 73 6b 61 cb 52  >aDeska.R<
+-000088 58 2d 32 20 53 65 72 76  >X-2 Serv<
+-000090 65 72 c5 52 58 32 2d 41  >er.RX2-A<
+-000098 c3 31 2e 30 c8 50 53 4e  >.1.0.PSN<
+-0000a0 2d 30 30 30 31 c0 c0 c1  >-0001...<
+-0000a8 00 00 00 00 00 00 00 ab  >........<
+-0000b0 00 00 00 00 00 00 00 00  >........<
+-0000b8 00 00 00 00 00 00 00 00  >........<
+-0000c0 00 00 00 00 00 00 00 00  >........<
+-0000c8 00 00 00 00 00 00 00 00  >........<
+-0000d0 00 00 00 00 00 00 00 00  >........<
+-0000d8 00 00 00 00 00 00 00 00  >........<
+-0000e0 00 00 00 00 00 00 00 00  >........<
++000000 01 01 00 02 16 00 00 e6  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 14 13 90 1d c4 e0 0c  >........<
++000018 01 65 00 73 00 6b 00 e1  >.e.s.k..<
++000020 00 20 00 44 00 65 00 73  >. .D.e.s<
++000028 00 6b 00 61 00 20 00 61  >.k.a. .a<
++000030 00 2e 00 73 00 2e 00 d4  >...s....<
++000038 58 01 61 00 64 00 69 00  >X.a.d.i.<
++000040 0d 01 20 00 52 00 58 00  >.. .R.X.<
++000048 2d 00 32 00 fe 31 00 32  >-.2..1.2<
++000050 00 33 00 34 00 35 00 36  >.3.4.5.6<
++000058 00 37 00 38 00 39 00 30  >.7.8.9.0<
++000060 00 31 00 32 00 33 00 34  >.1.2.3.4<
++000068 00 35 00 36 00 37 00 38  >.5.6.7.8<
++000070 00 39 00 30 00 31 00 32  >.9.0.1.2<
++000078 00 33 00 34 00 35 00 36  >.3.4.5.6<
++000080 00 37 00 38 00 39 00 30  >.7.8.9.0<
++000088 00 31 00 c7 43 44 2d 31  >.1..CD-1<
++000090 30 30 41 c0 d4 4f 00 76  >00A..O.v<
++000098 00 1b 01 59 01 65 00 6e  >...Y.e.n<
++0000a0 00 6f 00 20 00 3d d8 27  >.o. .=.'<
++0000a8 dd c1 00 00 00 00 00 be  >........<
++0000b0 01 07 00 ca 43 65 73 6b  >....Cesk<
++0000b8 61 44 65 73 6b 61 cb 52  >aDeska.R<
++0000c0 58 2d 32 20 53 65 72 76  >X-2 Serv<
++0000c8 65 72 c5 52 58 32 2d 41  >er.RX2-A<
++0000d0 c3 31 2e 30 c8 50 53 4e  >.1.0.PSN<
++0000d8 2d 30 30 30 31 c0 c0 c1  >-0001...<
++0000e0 00 00 00 00 00 00 00 ab  >........<
+=== Shape: language 19: values that are no UTF-8 are refused (overlong, a surrogate, past U+10FFFF, a stray or missing continuation byte, a five-byte form), and so is one that takes 64 bytes as 16-bit Unicode by a surrogate pair; 62 bytes and U+10FFFF are written
+device: unicode19 512
+run: for v in $'\xc0\xaf' $'\xed\xa0\x80' $'\xf4\x90\x80\x80' $'\x80' $'\xe4\xb8' $'\xf8\x88\x80\x80\x80' 123456789012345678901234567890$'\xf0\x9f\x94\xa7'; do korrel BSN "$v" | tail -n 2 | head -n 1; done; korrel BSN 12345678901234567890123456789$'\xf0\x9f\x94\xa7' | tail -n 1; korrel BSN $'\xf4\x8f\xbf\xbf' | tail -n 1
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+Error!!!Value not writable as 16-bit Unicode.
+[exit 0]
+[exit 0]
+files: fru.sh 755 f
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+read 0-21
+raw 0x0A 0x10 0x00
+write 0-28
+read 0-28
+read 0-28
+read 1-1
+write 0-21
+read 0-21
+-000000 01 00 00 01 0f 00 00 ef  >........<
+-000008 01 0e 13 90 1d c4 e0 0c  >........<
+-000010 01 65 00 73 00 6b 00 e1  >.e.s.k..<
+-000018 00 20 00 44 00 65 00 73  >. .D.e.s<
+-000020 00 6b 00 61 00 20 00 61  >.k.a. .a<
+-000028 00 2e 00 73 00 2e 00 d4  >...s....<
+-000030 58 01 61 00 64 00 69 00  >X.a.d.i.<
+-000038 0d 01 20 00 52 00 58 00  >.. .R.X.<
+-000040 2d 00 32 00 ce 53 00 4e  >-.2..S.N<
+-000048 00 2d 00 30 00 30 00 30  >.-.0.0.0<
+-000050 00 31 00 c7 43 44 2d 31  >.1..CD-1<
+-000058 30 30 41 c0 d4 4f 00 76  >00A..O.v<
+-000060 00 1b 01 59 01 65 00 6e  >...Y.e.n<
+-000068 00 6f 00 20 00 3d d8 27  >.o. .=.'<
+-000070 dd c1 00 00 00 00 00 bd  >........<
++000000 01 01 00 02 0f 00 00 ed  >........<
++000008 01 00 01 04 00 00 03 f7  >........<
++000010 01 0d 13 90 1d c4 e0 0c  >........<
++000018 01 65 00 73 00 6b 00 e1  >.e.s.k..<
++000020 00 20 00 44 00 65 00 73  >. .D.e.s<
++000028 00 6b 00 61 00 20 00 61  >.k.a. .a<
++000030 00 2e 00 73 00 2e 00 d4  >...s....<
++000038 58 01 61 00 64 00 69 00  >X.a.d.i.<
++000040 0d 01 20 00 52 00 58 00  >.. .R.X.<
++000048 2d 00 32 00 c4 ff db ff  >-.2.....<
++000050 df c7 43 44 2d 31 30 30  >..CD-100<
++000058 41 c0 d4 4f 00 76 00 1b  >A..O.v..<
++000060 01 59 01 65 00 6e 00 6f  >.Y.e.n.o<
++000068 00 20 00 3d d8 27 dd c1  >. .=.'..<
++000070 00 00 00 00 00 00 00 9f  >........<
+-0000b0 00 00 00 00 00 00 00 00  >........<
+-0000b8 00 00 00 00 00 00 00 00  >........<
+-0000c0 00 00 00 00 00 00 00 00  >........<
+-0000c8 00 00 00 00 00 00 00 00  >........<
+-0000d0 00 00 00 00 00 00 00 00  >........<
+-0000d8 00 00 00 00 00 00 00 00  >........<
+-0000e0 00 00 00 00 00 00 00 00  >........<
++0000b0 01 07 00 ca 43 65 73 6b  >....Cesk<
++0000b8 61 44 65 73 6b 61 cb 52  >aDeska.R<
++0000c0 58 2d 32 20 53 65 72 76  >X-2 Serv<
++0000c8 65 72 c5 52 58 32 2d 41  >er.RX2-A<
++0000d0 c3 31 2e 30 c8 50 53 4e  >.1.0.PSN<
++0000d8 2d 30 30 30 31 c0 c0 c1  >-0001...<
++0000e0 00 00 00 00 00 00 00 ab  >........<
+=== Shape: language 19: 16-bit text that fru.txt cannot carry whole is shown as far as it goes, and written back as read (the product name's line holds the value refused)
+device: unicode-kept 512
+run: korrel BPN $'\xc0\xaf' | tail -n 2; sed -n 4,10p fru.txt; korrel | tail -n 1
+Error!!!Value not writable as 16-bit Unicode.
+[exit 1]
+MFG Date Time:C41D90
+Board manufacturer:A
+Board Product Name:��
+Board Serial Number:中中中中中中中中中中中中中中中中中中中中中
+Board Part Number:中中中中中中中中中中中中中中中中中中中中中
+FRU File IDS:
+Custom MFG:🔧
+[exit 0]
+files: fru.sh 755 f
+read 0-17
+read 1-1
+read 0-17
+read 1-1
+write 0-17
+read 0-17
+device unchanged
+=== Shape: a product area of 255 blocks, the longest there is, is edited; one byte more is refused, and so are fields past the 2040 bytes an area holds
+device: big-area 4096
+run: korrel PN 'BigCo Storage Array Controller 4U 48 TiB' | tail -n 1; korrel PN 'BigCo Storage Array Controller 4U 192 TiB' | tail -n 2; korrel PN 'BigCo Storage Array Controller 4U 192 TiB, 2 x 48 disks, 2 PSU' | tail -n 2
+[exit 0]
+Error!!!Data too long.
+[exit 1]
+Error!!!Data too long.
+[exit 1]
+files: fru.sh 755 f fru.txt 600 f
+read 0-259
+read 1-1
+write 0-259
+read 0-259
+read 0-259
+read 1-1
+read 0-259
+read 1-1
+-000050 20 34 55 20 39 36 20 54  > 4U 96 T<
++000050 20 34 55 20 34 38 20 54  > 4U 48 T<
+-000818 44 44 44 44 44 44 c1 98  >DDDDDD..<
++000818 44 44 44 44 44 44 c1 9b  >DDDDDD..<
