@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include "console.h"
 #include "driver.h"
 #include "files.h"
+#include "wait_bound.h"
 
 namespace korrel {
 
@@ -26,7 +28,7 @@ constexpr const char *kUserLockDir = "/run/lock";
 constexpr int kLockPathSize = 64;
 // Long enough for a run on a slow BMC; a run stuck longer than this on its
 // BMC needs a person, not a queue.
-constexpr unsigned kLockWaitSeconds = 60;
+constexpr long kLockWaitMs = 60 * 1000;
 // The lock file can be removed while a run waits for it (by root); the next
 // run then locks a new one, and this run must try again.
 constexpr int kLockAttempts = 3;
@@ -59,19 +61,23 @@ int openLockFile(const char *dir, const char *path)
 
 enum class LockWait { taken, timedOut, failed };
 
-// Waits for the lock up to the bound; the alarm ends the wait with EINTR.
+// Waits for the lock up to the bound; the timer's alarm ends the wait with
+// EINTR.
 LockWait waitForLock(int fd)
 {
     struct sigaction wake = {}, old = {};
     wake.sa_handler = onLockAlarm;  // no SA_RESTART
     sigemptyset(&wake.sa_mask);
     sigaction(SIGALRM, &wake, &old);
-    alarm(kLockWaitSeconds);
+    const long ms = waitBoundMs(kLockWaitMs);
+    itimerval bound = {{0, 0}, {ms / 1000, ms % 1000 * 1000}};
+    setitimer(ITIMER_REAL, &bound, nullptr);
     int rc;
     do
         rc = flock(fd, LOCK_EX);
     while (rc != 0 && errno == EINTR && !g_lockTimedOut);
-    alarm(0);
+    bound = {};
+    setitimer(ITIMER_REAL, &bound, nullptr);
     sigaction(SIGALRM, &old, nullptr);
     if (rc == 0)
         return LockWait::taken;

@@ -3,12 +3,13 @@
 #include <ctime>
 
 #include "read.h"
+#include "wait_bound.h"
 
 namespace korrel {
 
 namespace {
 
-constexpr long kRetryPauseNs = 30L * 1000 * 1000;  // 30 ms
+constexpr long kRetryPauseMs = 30;
 
 }  // namespace
 
@@ -27,7 +28,8 @@ bool runReadCommand(const char *command, char *response, int size)
 
 void pauseBeforeRetry()
 {
-    timespec left = {0, kRetryPauseNs};
+    const long ms = waitBoundMs(kRetryPauseMs);
+    timespec left = {ms / 1000, ms % 1000 * 1000 * 1000};
     while (nanosleep(&left, &left) != 0 && errno == EINTR) {
     }
 }
