@@ -15,18 +15,20 @@
 #
 #   golden.sh KORREL SIMDIR TABLE...
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
+[ -n "${OWN_RUN:-}" ] || exec bash "$here/own_run.sh" bash "$0" "$@"
 umask 022  # korrel refuses a working directory its group may write to
 korrel_bin=$(realpath "$1") sim=$(realpath "$2")
 shift 2
-here=$(cd "$(dirname "$0")" && pwd)
-unset "${!FRUSIM_@}"
+unset "${!FRUSIM_@}" KORREL_WAIT_LIMIT
 ulimit -f 100000  # a run that cannot stop printing must not fill the disk
 status=0
 # Cases whose run line names the user nobody need root to act as that user;
-# for a developer who is not root their committed transcripts stand, under
-# CI (which runs as root) never.
+# for a developer who is not root (whom own_run.sh makes root of a user
+# namespace only) their committed transcripts stand, under CI (which runs as
+# root) never.
 privileged=0
-[ "$(id -u)" = 0 ] || [ "${CI:-}" = true ] && privileged=1
+setpriv --reuid=nobody true 2>/dev/null || [ "${CI:-}" = true ] && privileged=1
 
 bytes() { printf '%b' "$(sed 's/#.*//' | tr -cd '0-9a-fA-F' | sed 's/../\\x&/g')"; }
 
@@ -64,6 +66,13 @@ stage() { # "FUNCTION [CALLS-TO-PASS]" COMMAND ARGS...
     local code=$?
     cat ../gdb.out
     echo "[exit $code]"
+}
+
+# korrel traced: each bound it arms, in seconds, the run lock's wait (its
+# timer) and each pause before a request is sent again; nothing is waited out.
+waits() {
+    strace -qq -e trace=setitimer,clock_nanosleep -o ../trace "$korrel_bin" "$@" >/dev/null 2>&1
+    awk -F'[^0-9]+' '/^setitimer/ && $4 $5 != "00" { print "lock", $4 + $5 / 1e6 } /^clock_nanosleep/ { print "pause", $3 + $4 / 1e9 }' ../trace
 }
 
 nobody() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }

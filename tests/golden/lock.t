@@ -20,7 +20,7 @@ write 0-8
 +000028 c0 c0 c0 c1 00 00 00 54  >.......T<
 === A killed run releases the lock once its last child is gone; the next run goes ahead
 device: nine-block
-run: FRUSIM_DELAY_MS=5000 "$korrel_bin" BSN AAAA >/dev/null & until [ -s "$FRUSIM_LOG" ]; do sleep 0.1; done; kill -9 $!; wait $! 2>/dev/null; korrel BSN X | tail -n 1
+run: mkdir ../bin; printf '#!/bin/sh\n: >../held; until [ -e ../go ]; do sleep 0.1; done\nexec %s "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod 755 ../bin/ipmitool; PATH=$PWD/../bin:$PATH "$korrel_bin" BSN AAAA >/dev/null & until [ -e ../held ]; do sleep 0.1; done; kill -9 $!; wait $! 2>/dev/null; (sleep 1; : >../go) & korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-0
@@ -55,9 +55,9 @@ write 0-8
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 +000028 c0 c1 00 00 00 00 00 47  >.......G<
-=== A lock held past 60 s: the run is refused and sends nothing
+=== A lock held past its bound, here one second: the run is refused and sends nothing
 device: nine-block
-run: chown nobody .; nobody sh -c 'umask 077; exec 9>>"/run/lock/korrel-$1.lock"; flock 9; "$0" BSN X 9>&-; echo "[exit $?]"' "$korrel_bin" "$(id -u nobody)"
+run: umask 077; exec 9>>/run/korrel.lock; flock 9; KORREL_WAIT_LIMIT=1 korrel BSN X 9>&-
 korrel FRU editor - Copyright (c) 2026 the korrel developers
 ------------------------
 Version 0.2 (2017/OCT/23)
@@ -73,3 +73,30 @@ Error!!!Run Lock File unusable.
 Error!!!Run Lock File unusable.
 files:
 device unchanged
+=== The bounds korrel waits out, as it arms them: 60 s for the lock, 30 ms before a request is sent again; KORREL_WAIT_LIMIT only shortens them, in whole milliseconds and at least one, and leaves them when it is not digits with an optional fraction
+device: nine-block
+run: for limit in unset 100 60.001 30 1.5 0.0101 0 '' -1 ' 2' 1. .5 1e1 0x10 abc 99999999999999999999999; do [ "$limit" = unset ] || export KORREL_WAIT_LIMIT=$limit; rm -f "$FRUSIM_LOG"; echo "[$limit]" $(FRUSIM_FAIL_READ=0 waits BSN X); done
+[unset] lock 60 pause 0.03
+[100] lock 60 pause 0.03
+[60.001] lock 60 pause 0.03
+[30] lock 30 pause 0.03
+[1.5] lock 1.5 pause 0.03
+[0.0101] lock 0.011 pause 0.011
+[0] lock 0.001 pause 0.001
+[] lock 60 pause 0.03
+[-1] lock 60 pause 0.03
+[ 2] lock 60 pause 0.03
+[1.] lock 60 pause 0.03
+[.5] lock 60 pause 0.03
+[1e1] lock 60 pause 0.03
+[0x10] lock 60 pause 0.03
+[abc] lock 60 pause 0.03
+[99999999999999999999999] lock 60 pause 0.03
+files: fru.sh 755 f
+read 0-0
+read 0-8
+write 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
