@@ -5,33 +5,35 @@
 # keeps failing leaves the device as it was.  Writes refused from a block on
 # end with the old record written back byte for byte; writes refused from a
 # call on, the restore's own included, leave the new blocks before it and
-# the old ones behind, and the message says so.  One loop goes over them all.
+# the old ones behind, and the message says so.  One loop lists them all as
+# rows; the rows run side by side, one worker a processor, each worker with
+# a /run (and so a run lock) of its own, and korrel's waits cut short.
 #
 #   faults.sh KORREL SIMDIR SAMPLE
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
+[ -n "${OWN_RUN:-}" ] || exec bash "$here/own_run.sh" bash "$0" "$@"
 umask 022  # korrel refuses a working directory its group may write to
-korrel=$(realpath "$1") sim=$(realpath "$2") sample=$(realpath "$3")
+export korrel=$(realpath "$1") sim=$(realpath "$2") sample=$(realpath "$3")
 unset "${!FRUSIM_@}"
 ulimit -f 100000  # a run that cannot stop printing must not fill the disk
-w=$(mktemp -d)
+export w=$(mktemp -d) KORREL_WAIT_LIMIT=0.001
 trap 'rm -rf "$w"' EXIT
-failures=0
 
 check() { # WHAT EXPECTED ACTUAL
-    [ "$2" = "$3" ] && return
-    echo "FAIL: $1: expected [$2], got [$3]"
-    failures=$((failures + 1))
+    [ "$2" = "$3" ] || echo "FAIL: $1: expected [$2], got [$3]"
 }
 
-# Runs korrel BSN FAULT-MATRIX with the variable given; leaves status, out
-# (its last line), files, reads, writes and the device in $w/dev.bin.
+# Runs korrel BSN FAULT-MATRIX in a fresh directory with the variable given;
+# leaves status, out (its last line), files, reads, writes and the device in
+# $d/dev.bin.
 edit() {
-    rm -rf "$w/run" "$w/log" && mkdir "$w/run" && cp "$sample" "$w/dev.bin"
+    d=$(mktemp -d -p "$w") && mkdir "$d/run" && cp "$sample" "$d/dev.bin"
     status=0
-    (cd "$w/run" && env PATH="$sim:/usr/bin:/bin" FRUSIM_IMAGE="$w/dev.bin" FRUSIM_LOG="$w/log" \
+    (cd "$d/run" && env PATH="$sim:/usr/bin:/bin" FRUSIM_IMAGE="$d/dev.bin" FRUSIM_LOG="$d/log" \
         "$@" "$korrel" BSN FAULT-MATRIX >../out 2>/dev/null) || status=$?
-    out=$(tail -n 1 "$w/out") files=$(ls "$w/run" | tr '\n' ' ')
-    reads=$(grep -c '^raw 0x0A 0x11 ' "$w/log") writes=$(grep -c '^raw 0x0A 0x12 ' "$w/log")
+    out=$(tail -n 1 "$d/out") files=$(ls "$d/run" | tr '\n' ' ')
+    reads=$(grep -c '^raw 0x0A 0x11 ' "$d/log") writes=$(grep -c '^raw 0x0A 0x12 ' "$d/log")
 }
 
 try() { # FAULT STATUS LAST-LINE FILES READS WRITES DEVICE ("-": a count not checked)
@@ -39,12 +41,16 @@ try() { # FAULT STATUS LAST-LINE FILES READS WRITES DEVICE ("-": a count not che
     check "$1" "$2 $3|$4" "$status $out|$files"
     [ "$5" = - ] || check "$1: reads" "$5" "$reads"
     [ "$6" = - ] || check "$1: writes" "$6" "$writes"
-    cmp -s "$7" "$w/dev.bin" || check "$1: device" "as $(basename "$7")" other
+    cmp -s "$7" "$d/dev.bin" || check "$1: device" "as $(basename "$7")" other
+    rm -rf "$d"
 }
+export -f check edit try
+
+row() { printf '%q ' try "$@" >>"$w/rows" && echo >>"$w/rows"; }
 
 edit
-cp "$w/dev.bin" "$w/new.bin"
-check "the edit without faults" "0 fru.sh " "$status $files"
+cp "$d/dev.bin" "$w/new.bin"
+check "the edit without faults" "0 fru.sh " "$status $files" >"$w/report"
 nreads=$reads nwrites=$writes done=------------------------ kept="fru.sh fru.txt out.txt "
 restored="The old record was written back and reads as before: the BMC holds it unchanged."
 partly="then run sh -e ./fru.sh again or restore your saved copy (README, Safety)."
@@ -59,23 +65,31 @@ for ((i = 0; i < nreads + nwrites; i++)); do
     if ((i < nreads)); then
         once=FRUSIM_FAIL_READ=$k
         ((k % 2)) && once="FRUSIM_READ_LINE=$k:${shapes[k / 2 % ${#shapes[@]}]}"
-        try "$once" 0 $done "fru.sh " $((nreads + 1)) "$nwrites" "$w/new.bin"
-        try FRUSIM_FAIL_READ=$k- 1 "Read FRU from BMC ~Error!!!Read FRU Failed." "" $((k + 5)) 0 "$sample"
+        row "$once" 0 $done "fru.sh " $((nreads + 1)) "$nwrites" "$w/new.bin"
+        row FRUSIM_FAIL_READ=$k- 1 "Read FRU from BMC ~Error!!!Read FRU Failed." "" $((k + 5)) 0 "$sample"
         continue
     fi
     if ((k % 2)); then
-        try FRUSIM_WRITE_COUNT=$k:07 0 $done "fru.sh " "$nreads" $((2 * nwrites - k)) "$w/new.bin"
+        row FRUSIM_WRITE_COUNT=$k:07 0 $done "fru.sh " "$nreads" $((2 * nwrites - k)) "$w/new.bin"
     else
-        try FRUSIM_FAIL_WRITE=$k 0 $done "fru.sh " "$nreads" $((nwrites + 1)) "$w/new.bin"
+        row FRUSIM_FAIL_WRITE=$k 0 $done "fru.sh " "$nreads" $((nwrites + 1)) "$w/new.bin"
     fi
-    try FRUSIM_FAIL_WRITE_BLOCK=$k 1 "$restored" "$kept" $((nreads + k + 1)) - "$sample"
-    { head -c $((8 * k)) "$w/new.bin" && tail -c +$((8 * k + 1)) "$sample"; } >"$w/part.bin"
-    if cmp -s "$w/part.bin" "$sample"; then
-        try FRUSIM_FAIL_WRITE=$k- 1 "$restored" "$kept" - - "$sample"
+    row FRUSIM_FAIL_WRITE_BLOCK=$k 1 "$restored" "$kept" $((nreads + k + 1)) - "$sample"
+    { head -c $((8 * k)) "$w/new.bin" && tail -c +$((8 * k + 1)) "$sample"; } >"$w/part$k.bin"
+    if cmp -s "$w/part$k.bin" "$sample"; then
+        row FRUSIM_FAIL_WRITE=$k- 1 "$restored" "$kept" - - "$sample"
     else
-        try FRUSIM_FAIL_WRITE=$k- 1 "$partly" "$kept" - - "$w/part.bin"
+        row FRUSIM_FAIL_WRITE=$k- 1 "$partly" "$kept" - - "$w/part$k.bin"
     fi
 done
 
-echo "faults: $nreads reads and $nwrites writes made to fail, $failures failures"
-[ $failures = 0 ]
+# Every nproc-th row to each worker; a worker that cannot run fails the test.
+jobs=$(nproc) workers=()
+for ((j = 1; j <= jobs; j++)); do
+    sed -n "$j~${jobs}p" "$w/rows" | bash "$here/own_run.sh" bash -c 'while read -r row; do eval "$row"; done' &
+    workers+=($!)
+done >>"$w/report"
+for pid in "${workers[@]}"; do wait "$pid" || echo "FAIL: a worker ended with status $?" >>"$w/report"; done
+cat "$w/report"
+echo "faults: $nreads reads and $nwrites writes made to fail in $(wc -l <"$w/rows") runs, $(grep -c ^FAIL "$w/report") failures"
+! grep -q ^FAIL "$w/report"
