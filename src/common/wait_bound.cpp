@@ -17,27 +17,28 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// The limit in milliseconds, or -1 when text is not digits with an optional
-// fraction.  A sign, an exponent or a blank is not taken: a value korrel
-// cannot read leaves every bound as it is rather than guess at one.
+// The limit in milliseconds, or 0 for none: no text, or text that is not
+// digits with an optional fraction.  A sign, an exponent or a blank is not
+// taken: a value korrel cannot read leaves every bound as it is rather than
+// guess at one.
 long limitMs(const char *text)
 {
-    if (!isDigit(*text))
-        return -1;
+    if (text == nullptr || !isDigit(*text))
+        return 0;
     long seconds = 0;
     for (; isDigit(*text); ++text)
         if ((seconds = seconds * 10 + (*text - '0')) > kLongestLimitSeconds)
             seconds = kLongestLimitSeconds;
     long ms = seconds * kMsPerSecond;
     if (*text == '.' && !isDigit(*++text))
-        return -1;
+        return 0;
     bool rest = false;  // a part of a millisecond, which rounds up
     for (long unit = kMsPerSecond / 10; isDigit(*text); ++text, unit /= 10) {
         ms += unit * (*text - '0');
         rest = rest || (unit == 0 && *text != '0');
     }
     if (*text != '\0')
-        return -1;
+        return 0;
     return rest || ms == 0 ? ms + 1 : ms;
 }
 
@@ -45,9 +46,8 @@ long limitMs(const char *text)
 
 long waitBoundMs(long defaultMs)
 {
-    const char *text = std::getenv(kWaitLimitVar);
-    long limit = text != nullptr ? limitMs(text) : -1;
-    return limit >= 0 && limit < defaultMs ? limit : defaultMs;
+    const long limit = limitMs(std::getenv(kWaitLimitVar));
+    return limit > 0 && limit < defaultMs ? limit : defaultMs;
 }
 
 }  // namespace korrel

@@ -70,7 +70,7 @@ LockWait waitForLock(int fd)
     sigemptyset(&wake.sa_mask);
     sigaction(SIGALRM, &wake, &old);
     const long ms = waitBoundMs(kLockWaitMs);
-    itimerval bound = {{0, 0}, {ms / 1000, ms % 1000 * 1000}};
+    itimerval bound = {{}, {ms / 1000, ms % 1000 * 1000}};
     setitimer(ITIMER_REAL, &bound, nullptr);
     int rc;
     do
