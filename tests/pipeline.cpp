@@ -12,6 +12,8 @@ namespace {
 
 const uint8_t *gDevice;
 size_t gSize, gAt;
+int gReads;
+pipeline::ReadFault gFault;
 
 int sum(const uint8_t *bytes, size_t n)
 {
@@ -25,6 +27,9 @@ bool korrel::runReadCommand(const char *command, char *response, int size)
     // The size request, as ipmitool prints its answer: size LSB, MSB, access.
     if (std::strncmp(command, "ipmitool raw 0x0A 0x10 ", 23) == 0)
         return std::snprintf(response, size, " %02x %02x 00\n", int(gSize & 0xFF), int(gSize >> 8 & 0xFF)) > 0;
+    const int n = gReads++;
+    if (n == gFault.at || (gFault.forGood && n > gFault.at))
+        return gFault.line != nullptr && std::snprintf(response, size, "%s\n", gFault.line) >= 0;
     const char *format = gAt / kBlockSize % 2 == 0 ? " %02x" : " %02X";
     if (gAt + kBlockSize <= gSize) {
         int n = std::snprintf(response, size, format, kBlockSize);
@@ -53,10 +58,15 @@ void require(const char *problem)
     std::abort();
 }
 
-bool read(RunState &st, const uint8_t *device, size_t size)
+bool read(RunState &st, const uint8_t *device, size_t size, ReadFault fault)
 {
-    gDevice = device, gSize = size, gAt = 0, g_only_BSN = 0;
+    gDevice = device, gSize = size, gAt = 0, gReads = 0, gFault = fault, g_only_BSN = 0;
     return readFruFromBmc(st);
+}
+
+int readsSent()
+{
+    return gReads;
 }
 
 int valueBytes(const RunState &st, int field, int *chars)

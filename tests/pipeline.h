@@ -11,12 +11,24 @@
 
 namespace pipeline {
 
+// A read request that fails, as the stand-in BMC's FRUSIM_FAIL_READ and
+// FRUSIM_READ_LINE make it: the one numbered at (from 0) refused, or
+// answered with line in place of its block; once, or from it on.
+struct ReadFault {
+    int at;
+    const char *line;  // nullptr: refused
+    bool forGood;
+};
+
 // The read phase on device as FRU device 0; false when korrel refused it.
 // The size request is answered with the device's size; each read with the
 // next eight bytes as ipmitool prints them,
 // even blocks in lower case, odd ones in upper; past the end, with the
-// device's remaining bytes as a raw line, then with nothing.
-bool read(korrel::RunState &st, const uint8_t *device, size_t size);
+// device's remaining bytes as a raw line, then with nothing; fault aside.
+bool read(korrel::RunState &st, const uint8_t *device, size_t size, ReadFault fault = {-1, nullptr, false});
+
+// The read requests the last read sent, the size request left out.
+int readsSent();
 
 // The bytes a field's value takes in the image, from its stored text: the
 // text less its last character (the newline), and a NUL behind a single
