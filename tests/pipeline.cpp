@@ -27,8 +27,8 @@ bool korrel::runReadCommand(const char *command, char *response, int size)
     // The size request, as ipmitool prints its answer: size LSB, MSB, access.
     if (std::strncmp(command, "ipmitool raw 0x0A 0x10 ", 23) == 0)
         return std::snprintf(response, size, " %02x %02x 00\n", int(gSize & 0xFF), int(gSize >> 8 & 0xFF)) > 0;
-    const int n = gReads++;
-    if (n == gFault.at || (gFault.forGood && n > gFault.at))
+    const int request = gReads++;
+    if (request == gFault.at || (gFault.forGood && request > gFault.at))
         return gFault.line != nullptr && std::snprintf(response, size, "%s\n", gFault.line) >= 0;
     const char *format = gAt / kBlockSize % 2 == 0 ? " %02x" : " %02X";
     if (gAt + kBlockSize <= gSize) {
