@@ -1,38 +1,39 @@
 #!/bin/bash
-# The fault matrix: an edit of the sample record with every read and every
-# write made to fail in turn by the stand-in BMC, once and for good.  A
-# request that fails once is sent again and the edit succeeds.  A read that
-# keeps failing leaves the device as it was.  Writes refused from a block on
-# end with the old record written back byte for byte; writes refused from a
-# call on, the restore's own included, leave the new blocks before it and
-# the old ones behind, and the message says so.  One loop goes over them all.
+# The fault matrix: an edit of the sample record with every write made to
+# fail in turn by the stand-in BMC, once and for good (read_faults_test.cpp
+# does the same to every read, in process).  A write that fails once is sent
+# again and the edit succeeds.  Writes refused from a block on end with the
+# old record written back byte for byte; writes refused from a call on, the
+# restore's own included, leave the new blocks before it and the old ones
+# behind, and the message says so.  One loop lists them all as rows, those
+# of each write for one of the workers, one a processor, which run side by
+# side.
 #
 #   faults.sh KORREL SIMDIR SAMPLE
 set -u
 umask 022  # korrel refuses a working directory its group may write to
-korrel=$(realpath "$1") sim=$(realpath "$2") sample=$(realpath "$3")
+export korrel=$(realpath "$1") sim=$(realpath "$2") sample=$(realpath "$3")
 unset "${!FRUSIM_@}"
 ulimit -f 100000  # a run that cannot stop printing must not fill the disk
-w=$(mktemp -d)
-export KORREL_STATE_DIR=$w/state  # never the machine's own lock and journal
+# Each run has a state directory, and so a run lock, of its own: no run
+# waits for another, and every wait korrel has can be cut to a millisecond.
+export w=$(mktemp -d) KORREL_WAIT_LIMIT=0.001
 trap 'rm -rf "$w"' EXIT
-failures=0
 
 check() { # WHAT EXPECTED ACTUAL
-    [ "$2" = "$3" ] && return
-    echo "FAIL: $1: expected [$2], got [$3]"
-    failures=$((failures + 1))
+    [ "$2" = "$3" ] || echo "FAIL: $1: expected [$2], got [$3]"
 }
 
-# Runs korrel BSN FAULT-MATRIX with the variable given; leaves status, out
-# (its last line), files, reads, writes and the device in $w/dev.bin.
+# Runs korrel BSN FAULT-MATRIX in a fresh directory with the variable given;
+# leaves status, out (its last line), files, reads, writes and the device in
+# $d/dev.bin.
 edit() {
-    rm -rf "$w/run" "$w/log" "$KORREL_STATE_DIR" && mkdir "$w/run" && cp "$sample" "$w/dev.bin"
+    d=$(mktemp -d -p "$w") && mkdir "$d/run" && cp "$sample" "$d/dev.bin"
     status=0
-    (cd "$w/run" && env PATH="$sim:/usr/bin:/bin" FRUSIM_IMAGE="$w/dev.bin" FRUSIM_LOG="$w/log" \
-        "$@" "$korrel" BSN FAULT-MATRIX >../out 2>/dev/null) || status=$?
-    out=$(tail -n 1 "$w/out") files=$(ls "$w/run" | tr '\n' ' ')
-    reads=$(grep -c '^raw 0x0A 0x11 ' "$w/log") writes=$(grep -c '^raw 0x0A 0x12 ' "$w/log")
+    (cd "$d/run" && env PATH="$sim:/usr/bin:/bin" FRUSIM_IMAGE="$d/dev.bin" FRUSIM_LOG="$d/log" \
+        KORREL_STATE_DIR="$d/state" "$@" "$korrel" BSN FAULT-MATRIX >../out 2>/dev/null) || status=$?
+    out=$(tail -n 1 "$d/out") files=$(ls "$d/run" | tr '\n' ' ')
+    reads=$(grep -c '^raw 0x0A 0x11 ' "$d/log") writes=$(grep -c '^raw 0x0A 0x12 ' "$d/log")
 }
 
 try() { # FAULT STATUS LAST-LINE FILES READS WRITES DEVICE ("-": a count not checked)
@@ -40,46 +41,47 @@ try() { # FAULT STATUS LAST-LINE FILES READS WRITES DEVICE ("-": a count not che
     check "$1" "$2 $3|$4" "$status $out|$files"
     [ "$5" = - ] || check "$1: reads" "$5" "$reads"
     [ "$6" = - ] || check "$1: writes" "$6" "$writes"
-    cmp -s "$7" "$w/dev.bin" || check "$1: device" "as $(basename "$7")" other
+    cmp -s "$7" "$d/dev.bin" || check "$1: device" "as $(basename "$7")" other
+    rm -rf "$d"
 }
+export -f check edit try
+
+row() { printf '%q ' try "$@" >>"$w/rows$((k % jobs))" && echo >>"$w/rows$((k % jobs))"; }
 
 edit
-cp "$w/dev.bin" "$w/new.bin"
-check "the edit without faults" "0 fru.sh " "$status $files"
-# The reads of the record before the writes; the read-backs behind them are
-# tests/golden/verify.t's.
-nall=$reads nreads=$(sed '/^raw 0x0A 0x12 /,$d' "$w/log" | grep -c '^raw 0x0A 0x11 ')
+cp "$d/dev.bin" "$w/new.bin"
+check "the edit without faults" "0 fru.sh " "$status $files" >"$w/report"
+# The reads of the record before the writes, and all with the read-backs
+# behind them (tests/golden/verify.t's).
+nall=$reads nreads=$(sed '/^raw 0x0A 0x12 /,$d' "$d/log" | grep -c '^raw 0x0A 0x11 ')
 nwrites=$writes done=------------------------ kept="fru.sh fru.txt out.txt "
+jobs=$(($(nproc) < nwrites ? $(nproc) : nwrites))
 restored="The old record was written back and reads as before: the BMC holds it unchanged."
 partly="reads the record first, and finishes this write or says how to (README, Safety)."
-# Wrong read answers: other counts, cut short, or not hex, in turn.
-shapes=(" 07 01 02 03 04 05 06 07" " 18 01 02 03 04 05 06 07 08" " 00" "" " 08 01 02 03 04 05 06 07"
-    " 08 01 02 03 04 05 06 07 g8" " 08 1 2 3 4 5 6 7 8 9 a b c" "08 01 02 03 04 05 06 07 08")
-# Every read, then every write: a read refused or answered wrongly once,
-# then refused from that one on; a write refused once or storing seven of
-# its eight bytes once, then refused from that block on, and from that call on.
-for ((i = 0; i < nreads + nwrites; i++)); do
-    k=$((i < nreads ? i : i - nreads))
-    if ((i < nreads)); then
-        once=FRUSIM_FAIL_READ=$k
-        ((k % 2)) && once="FRUSIM_READ_LINE=$k:${shapes[k / 2 % ${#shapes[@]}]}"
-        try "$once" 0 $done "fru.sh " $((nall + 1)) "$nwrites" "$w/new.bin"
-        try FRUSIM_FAIL_READ=$k- 1 "Read FRU from BMC ~Error!!!Read FRU Failed." "" $((k + 5)) 0 "$sample"
-        continue
-    fi
+# Every write: refused once or storing seven of its eight bytes once, then
+# refused from that block on, and from that call on.
+for ((k = 0; k < nwrites; k++)); do
     if ((k % 2)); then
-        try FRUSIM_WRITE_COUNT=$k:07 0 $done "fru.sh " "$nall" $((2 * nwrites - k)) "$w/new.bin"
+        row FRUSIM_WRITE_COUNT=$k:07 0 $done "fru.sh " "$nall" $((2 * nwrites - k)) "$w/new.bin"
     else
-        try FRUSIM_FAIL_WRITE=$k 0 $done "fru.sh " "$nall" $((nwrites + 1)) "$w/new.bin"
+        row FRUSIM_FAIL_WRITE=$k 0 $done "fru.sh " "$nall" $((nwrites + 1)) "$w/new.bin"
     fi
-    try FRUSIM_FAIL_WRITE_BLOCK=$k 1 "$restored" "$kept" $((nreads + k + 1)) - "$sample"
-    { head -c $((8 * k)) "$w/new.bin" && tail -c +$((8 * k + 1)) "$sample"; } >"$w/part.bin"
-    if cmp -s "$w/part.bin" "$sample"; then
-        try FRUSIM_FAIL_WRITE=$k- 1 "$restored" "$kept" - - "$sample"
+    row FRUSIM_FAIL_WRITE_BLOCK=$k 1 "$restored" "$kept" $((nreads + k + 1)) - "$sample"
+    { head -c $((8 * k)) "$w/new.bin" && tail -c +$((8 * k + 1)) "$sample"; } >"$w/part$k.bin"
+    if cmp -s "$w/part$k.bin" "$sample"; then
+        row FRUSIM_FAIL_WRITE=$k- 1 "$restored" "$kept" - - "$sample"
     else
-        try FRUSIM_FAIL_WRITE=$k- 1 "$partly" "$kept" - - "$w/part.bin"
+        row FRUSIM_FAIL_WRITE=$k- 1 "$partly" "$kept" - - "$w/part$k.bin"
     fi
 done
 
-echo "faults: $nreads reads and $nwrites writes made to fail, $failures failures"
-[ $failures = 0 ]
+# A worker that cannot run fails the test.
+workers=()
+for ((j = 0; j < jobs; j++)); do
+    bash -c 'while read -r row; do eval "$row"; done' <"$w/rows$j" &
+    workers+=($!)
+done >>"$w/report"
+for pid in "${workers[@]}"; do wait "$pid" || echo "FAIL: a worker ended with status $?" >>"$w/report"; done
+cat "$w/report"
+echo "faults: $nwrites writes made to fail in $(cat "$w"/rows* | wc -l) runs, $(grep -c ^FAIL "$w/report") failures"
+! grep -q ^FAIL "$w/report"

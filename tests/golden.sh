@@ -16,11 +16,11 @@
 #
 #   golden.sh KORREL SIMDIR TABLE...
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
 umask 022  # korrel refuses a working directory its group may write to
 korrel_bin=$(realpath "$1") sim=$(realpath "$2")
 shift 2
-here=$(cd "$(dirname "$0")" && pwd)
-unset "${!FRUSIM_@}"
+unset "${!FRUSIM_@}" KORREL_WAIT_LIMIT
 ulimit -f 100000  # a run that cannot stop printing must not fill the disk
 status=0
 # Cases whose run line names the user nobody need root to act as that user;
@@ -75,6 +75,15 @@ as_device() { # N COMMAND ARGS...
     cp "$here/../sim/sample-fru.bin" ../dev0.bin
     (export "FRUSIM_IMAGE_$1=$FRUSIM_IMAGE" FRUSIM_IMAGE=$PWD/../dev0.bin && "${@:2}")
     cmp -s ../dev0.bin "$here/../sim/sample-fru.bin" && echo "device 0 unchanged" || echo "device 0 changed"
+}
+
+# korrel traced: each bound it arms, in seconds to the millisecond, the run
+# lock's wait (its timer) and each pause before a request is sent again;
+# nothing is waited out.
+waits() {
+    strace -qq -e trace=setitimer,clock_nanosleep -o ../trace "$korrel_bin" "$@" >/dev/null 2>&1
+    awk -F'[^0-9]+' '/^setitimer/ && $4 $5 != "00" { print "lock", int(($4 + $5 / 1e6) * 1000 + 0.5) / 1000 }
+        /^clock_nanosleep/ { print "pause", $3 + $4 / 1e9 }' ../trace
 }
 
 nobody() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }

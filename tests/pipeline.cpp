@@ -12,6 +12,8 @@ namespace {
 
 const uint8_t *gDevice;
 size_t gSize, gAt;
+int gReads;
+pipeline::ReadFault gFault;
 
 }  // namespace
 
@@ -20,6 +22,9 @@ bool korrel::runIpmitool(const char *command, char *line, int size)
     // The size request, as ipmitool prints its answer: size LSB, MSB, access.
     if (std::strncmp(command, "ipmitool raw 0x0A 0x10 ", 23) == 0)
         return std::snprintf(line, size, " %02x %02x 00\n", int(gSize & 0xFF), int(gSize >> 8 & 0xFF)) > 0;
+    const int request = gReads++;
+    if (request == gFault.at || (gFault.forGood && request > gFault.at))
+        return gFault.line != nullptr && std::snprintf(line, size, "%s\n", gFault.line) >= 0;
     // A block is read where the request asks: the internal use area twice.
     unsigned lsb, msb;
     if (std::sscanf(command, "ipmitool raw 0x0A 0x11 %*x %x %x", &lsb, &msb) == 2)
@@ -116,10 +121,15 @@ void require(const char *problem)
     std::abort();
 }
 
-bool read(Run &run, const uint8_t *device, size_t size)
+bool read(Run &run, const uint8_t *device, size_t size, ReadFault fault)
 {
-    gDevice = device, gSize = size, gAt = 0;
+    gDevice = device, gSize = size, gAt = 0, gReads = 0, gFault = fault;
     return readFruFromBmc(0, run.record, run.values);
+}
+
+int readsSent()
+{
+    return gReads;
 }
 
 const char *roundTrip(const Run &run)

@@ -10,6 +10,15 @@
 
 namespace pipeline {
 
+// A read request that fails, as the stand-in BMC's FRUSIM_FAIL_READ and
+// FRUSIM_READ_LINE make it: the one numbered at (from 0) refused, or
+// answered with line in place of its block; once, or from it on.
+struct ReadFault {
+    int at;
+    const char *line;  // nullptr: refused
+    bool forGood;
+};
+
 struct Run {
     korrel::FruRecord record;
     korrel::FruValues values;
@@ -20,8 +29,11 @@ struct Run {
 // The size request is answered with the device's size; each read with the
 // next eight bytes as ipmitool prints them, even blocks in lower case, odd
 // ones in upper; past the end, with the device's remaining bytes as a raw
-// line, then with nothing.
-bool read(Run &run, const uint8_t *device, size_t size);
+// line, then with nothing; fault aside.
+bool read(Run &run, const uint8_t *device, size_t size, ReadFault fault = {-1, nullptr, false});
+
+// The read requests the last read sent, the size request left out.
+int readsSent();
 
 // Encodes a new record from run's values and what its read kept, then reads
 // that record back with korrel's own reader: it must give the same values,

@@ -14,29 +14,39 @@
 #include <ctime>
 
 #include "bmc.h"
+#include "wait_bound.h"
 
 namespace korrel {
 
 namespace {
 
-constexpr long kRetryPauseNs = 30L * 1000 * 1000;  // 30 ms
+constexpr long kRetryPauseMs = 30;
 
 // How long a request may run: an in-band request takes milliseconds, and
 // ipmitool's own LAN timeout is shorter, so one still running by then never
-// ends by itself.
-constexpr int kRequestSeconds = 30;
+// ends by itself.  A shorter limit leaves it at least 2 s, so that an
+// ipmitool still at work on a busy host is never killed.
+constexpr long kRequestMs = 30 * 1000;
+constexpr long kShortestRequestMs = 2 * 1000;
 
 constexpr long kNsPerMs = 1000L * 1000;
 constexpr long kNsPerSecond = 1000 * kNsPerMs;
-constexpr long kReapNapNs = kNsPerMs;  // between looks whether a child has ended
+constexpr int kReapNapMs = 1;  // between looks whether a child has ended
 constexpr int kChunkSize = 512;
 constexpr ssize_t kLate = -2;  // readUntil: the deadline passed first
 
 timespec deadlineFromNow()
 {
+    const long bound = waitBoundMs(kRequestMs);
+    const long ms = bound > kShortestRequestMs ? bound : kShortestRequestMs;
     timespec at;
     clock_gettime(CLOCK_MONOTONIC, &at);
-    at.tv_sec += kRequestSeconds;
+    at.tv_sec += ms / 1000;
+    at.tv_nsec += ms % 1000 * kNsPerMs;
+    if (at.tv_nsec >= kNsPerSecond) {
+        at.tv_sec += 1;
+        at.tv_nsec -= kNsPerSecond;
+    }
     return at;
 }
 
@@ -123,7 +133,7 @@ bool hasEnded(pid_t pid, const timespec &deadline)
             return true;
         if (msLeft(deadline) == 0)
             return false;
-        nap(kReapNapNs);
+        poll(nullptr, 0, kReapNapMs);
     }
 }
 
@@ -219,7 +229,7 @@ void runScript(const char *command, int keep, int out)
 
 void pauseBeforeRetry()
 {
-    nap(kRetryPauseNs);
+    nap(waitBoundMs(kRetryPauseMs) * kNsPerMs);
 }
 
 }  // namespace korrel

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include "driver.h"
 #include "files.h"
 #include "statedir.h"
+#include "wait_bound.h"
 
 namespace korrel {
 
@@ -24,7 +26,7 @@ namespace {
 constexpr const char *kLockName = "korrel.lock";
 // Long enough for a run on a slow BMC; a run stuck longer than this on its
 // BMC needs a person, not a queue.
-constexpr unsigned kLockWaitSeconds = 60;
+constexpr long kLockWaitMs = 60 * 1000;
 // The lock file can be removed while a run waits for it (by root); the next
 // run then locks a new one, and this run must try again.
 constexpr int kLockAttempts = 3;
@@ -49,16 +51,20 @@ int openLockFile(const StateDir &state)
 
 enum class LockWait { taken, timedOut, failed };
 
-// The alarm only interrupts the wait; the clock decides whether the bound
+// The timer only interrupts the wait; the clock decides whether the bound
 // has passed, so another signal that interrupts it changes nothing.
 void onLockAlarm(int) {}
 
-bool pastDeadline(const timespec &deadline)
+// Arms the timer for the time left until the deadline; false when none is.
+bool armTimer(const timespec &deadline)
 {
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec > deadline.tv_sec ||
-           (now.tv_sec == deadline.tv_sec && now.tv_nsec >= deadline.tv_nsec);
+    long us = (deadline.tv_sec - now.tv_sec) * 1000000 + (deadline.tv_nsec - now.tv_nsec) / 1000;
+    if (us <= 0)
+        return false;
+    itimerval left = {{}, {us / 1000000, us % 1000000}};
+    return setitimer(ITIMER_REAL, &left, nullptr) == 0;
 }
 
 // Waits for the lock up to the bound.  SIGALRM is unblocked for the wait,
@@ -75,21 +81,24 @@ LockWait waitForLock(int fd)
     sigprocmask(SIG_UNBLOCK, &alarmOnly, &oldMask);
     timespec deadline;
     clock_gettime(CLOCK_MONOTONIC, &deadline);
-    deadline.tv_sec += kLockWaitSeconds;
-    alarm(kLockWaitSeconds);
-    LockWait wait = LockWait::taken;
-    while (flock(fd, LOCK_EX) != 0) {
+    const long ms = waitBoundMs(kLockWaitMs);
+    const long ns = deadline.tv_nsec + ms % 1000 * 1000000;
+    deadline.tv_sec += ms / 1000 + ns / 1000000000;
+    deadline.tv_nsec = ns % 1000000000;
+    // Woken early by another signal, the wait goes on for the time left.
+    LockWait wait = LockWait::timedOut;
+    while (armTimer(deadline)) {
+        if (flock(fd, LOCK_EX) == 0) {
+            wait = LockWait::taken;
+            break;
+        }
         if (errno != EINTR) {
             wait = LockWait::failed;
             break;
         }
-        if (pastDeadline(deadline)) {
-            wait = LockWait::timedOut;
-            break;
-        }
-        alarm(1);  // woken early by another signal: look again in a second
     }
-    alarm(0);
+    const itimerval none = {};
+    setitimer(ITIMER_REAL, &none, nullptr);
     sigprocmask(SIG_SETMASK, &oldMask, nullptr);
     sigaction(SIGALRM, &oldAction, nullptr);
     return wait;

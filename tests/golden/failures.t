@@ -120,7 +120,8 @@ read 1-1
 device unchanged
 === Keys are case-sensitive, and the date has no key
 device: nine-block
-run: korrel bsn X | tail -n 22; korrel MFG X | tail -n 1; korrel ONLY_BSN X | tail -n 1; korrel "" X | tail -n 1
+run: korrel bsn X | tail -n 23; korrel MFG X | tail -n 1; korrel ONLY_BSN X | tail -n 1; korrel "" X | tail -n 1
+Error!!!unknown command.
 
 usage: KORREL [Options...] <Data>
 

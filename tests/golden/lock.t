@@ -68,9 +68,9 @@ read 0-8
 -000028 c0 c0 c0 c1 00 00 00 9b  >........<
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 +000028 c0 c1 00 00 00 00 00 47  >.......G<
-=== A lock held past 60 s: the run is refused and sends nothing
+=== A lock held past its bound, here one second: the run is refused and sends nothing
 device: nine-block
-run: chmod 755 ..; chown nobody .; mkdir -m 700 state; chown nobody state; export KORREL_STATE_DIR=$PWD/state; nobody sh -c 'umask 077; exec 9>>"$KORREL_STATE_DIR/korrel.lock"; flock 9; "$0" BSN X 9>&-; echo "[exit $?]"' "$korrel_bin" "$(id -u nobody)"
+run: chmod 755 ..; chown nobody .; mkdir -m 700 state; chown nobody state; export KORREL_STATE_DIR=$PWD/state KORREL_WAIT_LIMIT=1; nobody sh -c 'umask 077; exec 9>>"$KORREL_STATE_DIR/korrel.lock"; flock 9; "$0" BSN X 9>&-; echo "[exit $?]"' "$korrel_bin" "$(id -u nobody)"
 korrel FRU editor - Copyright (c) 2026 the korrel developers
 ------------------------
 Version 0.2 (2017/OCT/23)
@@ -86,3 +86,32 @@ Error!!!Run Lock File unusable.
 Error!!!Run Lock File unusable.
 files: state 700 d
 device unchanged
+=== The bounds korrel waits out, as it arms them: 60 s for the lock, 30 ms before a request is sent again; KORREL_WAIT_LIMIT only shortens them, in whole milliseconds and at least one, and leaves them when it is not digits with an optional fraction
+device: nine-block
+run: for limit in unset 100 60.001 30 1.5 0.0101 0 '' -1 ' 2' 1. .5 1e1 0x10 abc 18446744073709552; do [ "$limit" = unset ] || export KORREL_WAIT_LIMIT=$limit; rm -f "$FRUSIM_LOG"; echo "[$limit]" $(FRUSIM_FAIL_READ=0 waits BSN X); done
+[unset] lock 60 pause 0.03
+[100] lock 60 pause 0.03
+[60.001] lock 60 pause 0.03
+[30] lock 30 pause 0.03
+[1.5] lock 1.5 pause 0.03
+[0.0101] lock 0.011 pause 0.011
+[0] lock 0.001 pause 0.001
+[] lock 60 pause 0.03
+[-1] lock 60 pause 0.03
+[ 2] lock 60 pause 0.03
+[1.] lock 60 pause 0.03
+[.5] lock 60 pause 0.03
+[1e1] lock 60 pause 0.03
+[0x10] lock 60 pause 0.03
+[abc] lock 60 pause 0.03
+[18446744073709552] lock 60 pause 0.03
+files: fru.sh 755 f
+read 0-0
+read 0-8
+read 1-1
+write 0-8
+read 0-8
+-000020 42 43 c0 c4 53 4e 30 31  >BC..SN01<
+-000028 c0 c0 c0 c1 00 00 00 9b  >........<
++000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
++000028 c0 c1 00 00 00 00 00 47  >.......G<
