@@ -73,8 +73,8 @@ DeviceSize parseSizeAnswer(const char *line);
 // True when a read answer carries the count 08 and eight hex data bytes.
 bool responseIsSound(const char *response);
 
-// Runs one request through the shell and leaves the first line it prints
-// in line (cleared by the caller).  False when it cannot be started, does
+// Runs one request, its first word found on PATH as the shell would, and
+// leaves the first line it prints in line (cleared by the caller).  False when it cannot be started, does
 // not exit with status 0 (ipmitool exits non-zero when the BMC refused the
 // request, whatever it printed before), or has not ended by its deadline,
 // when it is killed with all it started.  In a file of its own, linked

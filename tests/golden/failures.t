@@ -10,11 +10,11 @@ korrel FRU editor - Copyright (c) 2026 the korrel developers
 Version 0.2 (2017/OCT/23)
 ------------------------
 Read FRU from BMC ~Error!!!Read FRU Failed.[exit 1]
-2> sh: 1: ipmitool: not found
-2> sh: 1: ipmitool: not found
-2> sh: 1: ipmitool: not found
-2> sh: 1: ipmitool: not found
-2> sh: 1: ipmitool: not found
+2> korrel: ipmitool: No such file or directory
+2> korrel: ipmitool: No such file or directory
+2> korrel: ipmitool: No such file or directory
+2> korrel: ipmitool: No such file or directory
+2> korrel: ipmitool: No such file or directory
 files:
 device unchanged
 === A read refused once is sent again 30 ms later, and the edit goes on
