@@ -7,7 +7,7 @@
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev)
 if [ "${1-build}" = test ]; then
-    packages+=(ipmitool openipmi freeipmi-tools groff-base clang libclang-rt-dev gdb strace
+    packages+=(ipmitool openipmi freeipmi-tools groff-base clang libclang-rt-dev gdb strace xxd
                dpkg-dev file lintian devscripts rpm rpmlint ansible-core ansible-lint mandoc)
 fi
 missing=()

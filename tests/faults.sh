@@ -55,7 +55,7 @@ check "the edit without faults" "0 fru.sh " "$status $files" >"$w/report"
 # behind them (tests/golden/verify.t's).
 nall=$reads nreads=$(sed '/^raw 0x0A 0x12 /,$d' "$d/log" | grep -c '^raw 0x0A 0x11 ')
 nwrites=$writes done=------------------------ kept="fru.sh fru.txt out.txt "
-jobs=$(($(nproc) < nwrites ? $(nproc) : nwrites))
+jobs=$((2 * $(nproc) < nwrites ? 2 * $(nproc) : nwrites))
 restored="The old record was written back and reads as before: the BMC holds it unchanged."
 partly="reads the record first, and finishes this write or says how to (README, Safety)."
 # Every write: refused once or storing seven of its eight bytes once, then

@@ -29,7 +29,7 @@ status=0
 privileged=0
 [ "$(id -u)" = 0 ] || [ "${CI:-}" = true ] && privileged=1
 
-bytes() { printf '%b' "$(sed 's/#.*//' | tr -cd '0-9a-fA-F' | sed 's/../\\x&/g')"; }
+bytes() { sed 's/#.*//' | xxd -r -p; }
 
 # Runs of reads and of writes of consecutive blocks of one device, each in
 # exactly the form korrel sends, are shown as "read 0-34" (on device 0) or
@@ -107,16 +107,25 @@ run_case() { # DEVICE PATCHES SUMS SHELL-LINE
     (cd "$w/run" && export PATH=$sim:/usr/bin:/bin FRUSIM_IMAGE=$w/dev.bin FRUSIM_LOG=$w/log KORREL_STATE_DIR=$w/state &&
         eval "$4") 2>&1 >"$w/out" | sed 's/^/2> /' >"$w/err"
     cat "$w/out" "$w/err"
-    echo "files:$(cd "$w/run" && find . -mindepth 1 -maxdepth 1 -printf ' %P %m %y\n' | sort | tr -d '\n')"
+    local files
+    mapfile -t files < <(cd "$w/run" && find . -mindepth 1 -maxdepth 1 -printf ' %P %m %y\n' | sort)
+    printf 'files:' && printf '%s' "${files[@]}" && echo
     [ -f "$w/log" ] && requests <"$w/log"
-    cmp -s "$w/before.bin" "$w/dev.bin" && echo "device unchanged"
-    diff --old-line-format='-%L' --new-line-format='+%L' --unchanged-line-format= \
-        <(od -Ax -v -tx1z -w8 "$w/before.bin") <(od -Ax -v -tx1z -w8 "$w/dev.bin") | grep -v '^.[0-9a-f]*$'
-    chmod -R u+rwx "$w" && rm -rf "$w"
+    if cmp -s "$w/before.bin" "$w/dev.bin"; then
+        echo "device unchanged"
+    else
+        diff --old-line-format='-%L' --new-line-format='+%L' --unchanged-line-format= \
+            <(od -Ax -v -tx1z -w8 "$w/before.bin") <(od -Ax -v -tx1z -w8 "$w/dev.bin") | grep -v '^.[0-9a-f]*$'
+    fi
+    rm -rf "$w" 2>/dev/null || { chmod -R u+rwx "$w" && rm -rf "$w"; }
 }
 
+# The cases of a table run side by side, two a processor as many wait on a
+# child, each into a part of its own, which then takes its place in the
+# table.
+jobs=$((2 * $(nproc)))
 for table in "$@"; do
-    fresh=$(mktemp)
+    fresh=$(mktemp) parts=$(mktemp -d) n=0
     dev='' patches='' sums='' skipping=0
     while IFS= read -r line; do
         case $line in
@@ -125,11 +134,20 @@ for table in "$@"; do
         "patch: "*) patches+=${line#patch: }$'\n' ;;
         "sum: "*) sums+=${line#sum: }$'\n' ;;
         "run: "*nobody*) [ $privileged = 1 ] || { echo "SKIP (not root): $line" >&2; echo "$line"; continue; } ;;&
-        "run: "*) echo "$line"; run_case "$dev" "$patches" "$sums" "${line#run: }"; skipping=1; continue ;;
+        "run: "*)
+            [ "$(jobs -pr | wc -l)" -lt "$jobs" ] || wait -n
+            n=$((n + 1)) skipping=1
+            run_case "$dev" "$patches" "$sums" "${line#run: }" >"$parts/$n" &
+            printf '%s\n@@case %s\n' "$line" $n
+            continue ;;
         esac
         [ $skipping = 1 ] || echo "$line"
-    done <"$table" >"$fresh"
+    done <"$table" >"$fresh.cases"
+    wait
+    while IFS= read -r line; do
+        if [[ $line == "@@case "* ]]; then cat "$parts/${line#@@case }"; else printf '%s\n' "$line"; fi
+    done <"$fresh.cases" >"$fresh"
     diff -u "$table" "$fresh" || { status=1; [ "${UPDATE:-0}" = 1 ] && cp "$fresh" "$table"; }
-    rm -f "$fresh"
+    rm -rf "$fresh" "$fresh.cases" "$parts"
 done
 exit $status

@@ -5,7 +5,7 @@
 # another user.
 === Two runs started together on one slow device, editing two fields: one after the other, both edits kept
 device: nine-block
-run: mkdir a b; (cd a && FRUSIM_DELAY_MS=20 korrel BSN AAAA | tail -n 1) & (cd b && FRUSIM_DELAY_MS=20 korrel BM XYZ | tail -n 1); wait
+run: mkdir a b; (cd a && FRUSIM_DELAY_MS=5 korrel BSN AAAA | tail -n 1) & (cd b && FRUSIM_DELAY_MS=5 korrel BM XYZ | tail -n 1); wait
 [exit 0]
 [exit 0]
 files: a 755 d b 755 d
@@ -25,7 +25,7 @@ read 0-8
 +000028 c0 c0 c0 c1 00 00 00 54  >.......T<
 === A killed run releases the lock once its last child is gone; the next run goes ahead
 device: nine-block
-run: FRUSIM_DELAY_MS=5000 "$korrel_bin" BSN AAAA >/dev/null & until [ -s "$FRUSIM_LOG" ]; do sleep 0.1; done; kill -9 $!; wait $! 2>/dev/null; korrel BSN X | tail -n 1
+run: FRUSIM_DELAY_MS=2000 "$korrel_bin" BSN AAAA >/dev/null & until [ -s "$FRUSIM_LOG" ]; do sleep 0.1; done; kill -9 $!; wait $! 2>/dev/null; korrel BSN X | tail -n 1
 [exit 0]
 files: fru.sh 755 f
 read 0-0
