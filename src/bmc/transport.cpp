@@ -16,6 +16,7 @@
 #include <ctime>
 
 #include "bmc.h"
+#include "files.h"
 #include "wait_bound.h"
 
 namespace korrel {
@@ -226,21 +227,6 @@ bool readFirstLine(int fd, char *line, int size, const timespec &deadline)
     }
 }
 
-// Appends all of buffer to out; what cannot be written is lost, and so the
-// writes it answers count as not confirmed.
-void appendAll(int out, const char *buffer, ssize_t size)
-{
-    while (size > 0) {
-        ssize_t put = write(out, buffer, static_cast<size_t>(size));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return;
-        buffer += put;
-        size -= put;
-    }
-}
-
 }  // namespace
 
 bool runIpmitool(const char *command, char *line, int size)
@@ -266,7 +252,9 @@ void runScript(const char *command, int keep, int out)
         late = got == kLate;
         if (got <= 0)
             break;
-        appendAll(out, chunk, got);
+        // What cannot be written is lost, and the writes it answers count
+        // as not confirmed.
+        (void)writeAll(out, chunk, static_cast<size_t>(got));
         // Each write answered shows the script is not stuck.
         deadline = deadlineFromNow();
     }

@@ -60,6 +60,21 @@ FILE *createFile(const char *name, FileId &id, mode_t mode)
     return file;
 }
 
+bool writeAll(int fd, const void *bytes, size_t size)
+{
+    const char *at = static_cast<const char *>(bytes);
+    while (size > 0) {
+        ssize_t put = write(fd, at, size);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return false;
+        at += put;
+        size -= static_cast<size_t>(put);
+    }
+    return true;
+}
+
 bool finishFile(FILE *file)
 {
     bool ok = std::fflush(file) == 0 && !std::ferror(file);

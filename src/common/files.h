@@ -52,6 +52,10 @@ bool workDirIsSafe();
 // a link.  id records it.
 FILE *createFile(const char *name, FileId &id, mode_t mode);
 
+// Writes all of bytes to fd, again where a signal cut a write short; false
+// when the rest cannot be written.
+bool writeAll(int fd, const void *bytes, size_t size);
+
 // Closes a file written with createFile; false when any write failed.
 bool finishFile(FILE *file);
 

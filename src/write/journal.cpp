@@ -30,27 +30,13 @@ void journalName(int device, const char *suffix, char (&name)[kNameSize])
     std::snprintf(name, sizeof name, "fru%d.journal%s", device, suffix);
 }
 
-bool writeAll(int fd, const uint8_t *bytes, int size)
-{
-    while (size > 0) {
-        ssize_t put = write(fd, bytes, static_cast<size_t>(size));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return false;
-        bytes += put;
-        size -= static_cast<int>(put);
-    }
-    return true;
-}
-
 // Writes a file of its own in dir, synced to the disk.
 bool writeSynced(int dir, const char *name, const uint8_t *bytes, int size)
 {
     int fd = openat(dir, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kJournalFile);
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, bytes, size) && fsync(fd) == 0;
+    bool ok = writeAll(fd, bytes, static_cast<size_t>(size)) && fsync(fd) == 0;
     return close(fd) == 0 && ok;
 }
 
