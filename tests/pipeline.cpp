@@ -101,7 +101,7 @@ const char *sameKept(const Run &was, const Run &back)
     if (a.multiRecordBytes != b.multiRecordBytes ||
         !sameBytes(a, a.multiRecordStart, b, b.multiRecordStart, a.multiRecordBytes))
         return "the multirecord area";
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kAreaCount; ++i) {
         if (a.areaCode[i] != b.areaCode[i])
             return "chassis type or language";
         int more = was.values.onlyBsn ? 0 : a.moreCustomBytes[i];

@@ -74,12 +74,12 @@ DeviceSize parseSizeAnswer(const char *line);
 bool responseIsSound(const char *response);
 
 // Runs one request, its first word found on PATH as the shell would, and
-// leaves the first line it prints in line (cleared by the caller).  False when it cannot be started, does
-// not exit with status 0 (ipmitool exits non-zero when the BMC refused the
-// request, whatever it printed before), or has not ended by its deadline,
-// when it is killed with all it started.  In a file of its own, linked
-// into the program and not the library, so that fuzzers and tests can link
-// another in its place.
+// leaves the first line it prints in line (cleared by the caller).  False
+// when it cannot be started, does not exit with status 0 (ipmitool exits
+// non-zero when the BMC refused the request, whatever it printed before),
+// or has not ended by its deadline, when it is killed with all it started.
+// In a file of its own, linked into the program and not the library, so
+// that fuzzers and tests can link another in its place.
 bool runIpmitool(const char *command, char *line, int size);
 
 // Runs fru.sh the same way, keeping the descriptor keep open for it (the

@@ -13,7 +13,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 
 #include "bmc.h"
 #include "files.h"
@@ -33,7 +32,6 @@ constexpr long kRequestMs = 30 * 1000;
 constexpr long kShortestRequestMs = 1000;
 
 constexpr long kNsPerMs = 1000L * 1000;
-constexpr long kNsPerSecond = 1000 * kNsPerMs;
 constexpr int kReapNapMs = 1;  // between looks whether a child has ended
 constexpr int kChunkSize = 512;
 constexpr int kMaxWords = 16;  // a write request is 14
@@ -42,25 +40,7 @@ constexpr ssize_t kLate = -2;  // readUntil: the deadline passed first
 timespec deadlineFromNow()
 {
     const long bound = waitBoundMs(kRequestMs);
-    const long ms = bound > kShortestRequestMs ? bound : kShortestRequestMs;
-    timespec at;
-    clock_gettime(CLOCK_MONOTONIC, &at);
-    at.tv_sec += ms / 1000;
-    at.tv_nsec += ms % 1000 * kNsPerMs;
-    if (at.tv_nsec >= kNsPerSecond) {
-        at.tv_sec += 1;
-        at.tv_nsec -= kNsPerSecond;
-    }
-    return at;
-}
-
-// Milliseconds left until the deadline, rounded up; 0 once it has passed.
-int msLeft(const timespec &deadline)
-{
-    timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    long ns = (deadline.tv_sec - now.tv_sec) * kNsPerSecond + (deadline.tv_nsec - now.tv_nsec);
-    return ns <= 0 ? 0 : static_cast<int>((ns + kNsPerMs - 1) / kNsPerMs);
+    return deadlineAfterMs(bound > kShortestRequestMs ? bound : kShortestRequestMs);
 }
 
 void nap(long ns)

@@ -20,6 +20,13 @@ void putFormat(const char *format, const char *text)
     std::printf(format, text);
 }
 
+void putFormat(const char *format, int number)
+{
+    char text[sizeof "-2147483648"];
+    std::snprintf(text, sizeof text, "%d", number);
+    putFormat(format, text);
+}
+
 void putProblem(const Problem &problem)
 {
     if (problem.area != nullptr)

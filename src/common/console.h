@@ -102,6 +102,7 @@ void putText(const char *text);  // exactly
 void putLine(const char *text);  // with one newline added
 void putDone();                  // ends a progress line
 void putFormat(const char *format, const char *text);  // exactly, %s filled
+void putFormat(const char *format, int number);        // %s filled in decimal
 // A format naming its area is written exactly, any other message as a line.
 void putProblem(const Problem &problem);
 

@@ -18,6 +18,7 @@ constexpr int kDateTextLength = 6;
 constexpr int kBoardSerialField = 6;
 
 enum class Area { chassis, board, product };
+constexpr int kAreaCount = 3;
 
 // A field's label is both its line prefix in fru.txt and what the parser
 // searches that line for; the usage text shows it without its colon.
@@ -72,7 +73,7 @@ constexpr AreaDef kAreas[] = {
     {Area::board, 4, 6, 4, 6, true, true, kEnglish, "Board"},
     {Area::product, 10, 8, 1, 3, false, true, kEnglish, "Product"},
 };
-static_assert(sizeof kAreas / sizeof kAreas[0] == 3, "chassis, board, product");
+static_assert(sizeof kAreas / sizeof kAreas[0] == kAreaCount, "chassis, board, product");
 static_assert(kAreas[0].fieldCount + kAreas[1].fieldCount + kAreas[2].fieldCount ==
                   kLengthCount,
               "the areas hold every type/length field once");

@@ -57,6 +57,11 @@ int byteSum(const uint8_t *bytes, int count)
     return sum;
 }
 
+bool sumsToZero(const uint8_t *bytes, int count)
+{
+    return (byteSum(bytes, count) & 0xFF) == 0;
+}
+
 uint8_t checksumByte(int sum)
 {
     return static_cast<uint8_t>(0x100 - (sum & 0xFF));

@@ -16,6 +16,10 @@ int DTstr2byte(const char *text, uint8_t *out);
 // The sum of count bytes, not reduced.
 int byteSum(const uint8_t *bytes, int count);
 
+// True when count bytes sum to zero modulo 256, as a region closed by its
+// checksum byte does.
+bool sumsToZero(const uint8_t *bytes, int count);
+
 // The byte that makes a region whose other bytes sum to sum add up to zero
 // modulo 256.
 uint8_t checksumByte(int sum);

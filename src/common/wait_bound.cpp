@@ -8,6 +8,8 @@ namespace {
 
 constexpr const char *kWaitLimitVar = "KORREL_WAIT_LIMIT";
 constexpr long kMsPerSecond = 1000;
+constexpr long kNsPerMs = 1000L * 1000;
+constexpr long kNsPerSecond = kMsPerSecond * kNsPerMs;
 // Longer than any bound korrel has; a longer limit counts as this, so that
 // no number of digits can overflow.
 constexpr long kLongestLimitSeconds = 1000000;
@@ -48,6 +50,27 @@ long waitBoundMs(long defaultMs)
 {
     const long limit = limitMs(std::getenv(kWaitLimitVar));
     return limit > 0 && limit < defaultMs ? limit : defaultMs;
+}
+
+timespec deadlineAfterMs(long ms)
+{
+    timespec at;
+    clock_gettime(CLOCK_MONOTONIC, &at);
+    at.tv_sec += ms / kMsPerSecond;
+    at.tv_nsec += ms % kMsPerSecond * kNsPerMs;
+    if (at.tv_nsec >= kNsPerSecond) {
+        at.tv_sec += 1;
+        at.tv_nsec -= kNsPerSecond;
+    }
+    return at;
+}
+
+int msLeft(const timespec &deadline)
+{
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    long ns = (deadline.tv_sec - now.tv_sec) * kNsPerSecond + (deadline.tv_nsec - now.tv_nsec);
+    return ns <= 0 ? 0 : static_cast<int>((ns + kNsPerMs - 1) / kNsPerMs);
 }
 
 }  // namespace korrel

@@ -4,6 +4,8 @@
 // and the program keeps one code path.
 #pragma once
 
+#include <ctime>
+
 namespace korrel {
 
 // The bound of a wait whose default is defaultMs milliseconds: the default,
@@ -12,5 +14,12 @@ namespace korrel {
 // "0.001"), rounded up to whole milliseconds and at least 1; any other
 // text, an empty one included, sets none.
 long waitBoundMs(long defaultMs);
+
+// The point ms milliseconds from now on the monotonic clock, which a change
+// of the wall clock cannot move.
+timespec deadlineAfterMs(long ms);
+
+// Milliseconds left until the deadline, rounded up; 0 once it has passed.
+int msLeft(const timespec &deadline);
 
 }  // namespace korrel

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <ctime>
 
 #include "console.h"
 #include "driver.h"
@@ -58,12 +57,10 @@ void onLockAlarm(int) {}
 // Arms the timer for the time left until the deadline; false when none is.
 bool armTimer(const timespec &deadline)
 {
-    timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    long us = (deadline.tv_sec - now.tv_sec) * 1000000 + (deadline.tv_nsec - now.tv_nsec) / 1000;
-    if (us <= 0)
+    const int ms = msLeft(deadline);
+    if (ms == 0)
         return false;
-    itimerval left = {{}, {us / 1000000, us % 1000000}};
+    itimerval left = {{}, {ms / 1000, ms % 1000 * 1000}};
     return setitimer(ITIMER_REAL, &left, nullptr) == 0;
 }
 
@@ -79,12 +76,7 @@ LockWait waitForLock(int fd)
     sigemptyset(&alarmOnly);
     sigaddset(&alarmOnly, SIGALRM);
     sigprocmask(SIG_UNBLOCK, &alarmOnly, &oldMask);
-    timespec deadline;
-    clock_gettime(CLOCK_MONOTONIC, &deadline);
-    const long ms = waitBoundMs(kLockWaitMs);
-    const long ns = deadline.tv_nsec + ms % 1000 * 1000000;
-    deadline.tv_sec += ms / 1000 + ns / 1000000000;
-    deadline.tv_nsec = ns % 1000000000;
+    const timespec deadline = deadlineAfterMs(waitBoundMs(kLockWaitMs));
     // Woken early by another signal, the wait goes on for the time left.
     LockWait wait = LockWait::timedOut;
     while (armTimer(deadline)) {

@@ -96,7 +96,7 @@ const char *walkFields(FruRecord &record, FruValues &values, const AreaDef &area
 const char *decodeArea(FruRecord &record, FruValues &values, const AreaDef &area, const uint8_t *a)
 {
     int size = a[1] * kBlockSize;
-    if ((byteSum(a, size) & 0xFF) != 0)
+    if (!sumsToZero(a, size))
         return msg::kAreaChecksum;
     record.areaCode[static_cast<int>(area.area)] = a[2];
     if (area.hasDate)
@@ -104,24 +104,10 @@ const char *decodeArea(FruRecord &record, FruValues &values, const AreaDef &area
     return walkFields(record, values, area, a, size);
 }
 
-// Where the internal use area lies, to be written back byte for byte: up
-// to the region behind it.
-void keepInternalUse(FruRecord &record)
-{
-    int at = record.layout.internalUse;
-    for (int i = 0; at != 0 && i + 1 < record.regions; ++i) {
-        if (record.order[i] != Region::internalUse)
-            continue;
-        record.internalUseAt = at * kBlockSize;
-        record.internalUseBlocks = offsetOf(record.layout, record.order[i + 1]) - at;
-    }
-}
-
 }  // namespace
 
 Problem decodeFruRecord(FruRecord &record, FruValues &values)
 {
-    keepInternalUse(record);
     for (const AreaDef &area : kAreas) {
         int offset = offsetOf(record.layout, regionOf(area.area));
         if (offset == 0)

@@ -228,7 +228,7 @@ Problem encodeFruRecord(const FruRecord &record, const FruValues &values, FruIma
     const uint8_t *code = record.areaCode;
     uint8_t date[3];
     DTstr2byte(values.text[kDateField], date);
-    uint8_t fixed[3][4] = {{code[0]}, {code[1], date[2], date[1], date[0]}, {code[2]}};
+    uint8_t fixed[kAreaCount][4] = {{code[0]}, {code[1], date[2], date[1], date[0]}, {code[2]}};
     if (values.onlyBsn)
         std::memcpy(fixed[1] + 1, kOnlyBsnDate, sizeof kOnlyBsnDate);
 

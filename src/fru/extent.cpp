@@ -53,7 +53,7 @@ int multiRecordEnd(FruRecord &record, int at, Problem &why)
         const uint8_t *h = record.bytes + p;
         int next = p + kRecordHeaderSize + h[2];
         if ((h[1] & kRecordVersionMask) != kRecordVersion ||
-            (byteSum(h, kRecordHeaderSize) & 0xFF) != 0) {
+            !sumsToZero(h, kRecordHeaderSize)) {
             why = {msg::kMultiRecordInvalid, nullptr};
             return 0;
         }
@@ -74,15 +74,19 @@ int multiRecordEnd(FruRecord &record, int at, Problem &why)
 
 // Where a region ends, in blocks, once its first block has been read: an
 // info area by its length byte, an internal use area at the next region
-// (it is never the last).
+// (it is never the last), noted to be written back byte for byte.
 int regionEnd(FruRecord &record, int i, Problem &why)
 {
     Region region = record.order[i];
     int at = offsetOf(record.layout, region);
     const uint8_t *first = record.bytes + at * kBlockSize;
     switch (region) {
-    case Region::internalUse:
-        return offsetOf(record.layout, record.order[i + 1]);
+    case Region::internalUse: {
+        int next = offsetOf(record.layout, record.order[i + 1]);
+        record.internalUseAt = at * kBlockSize;
+        record.internalUseBlocks = next - at;
+        return next;
+    }
     case Region::multiRecord:
         return multiRecordEnd(record, at, why);
     default:
@@ -101,7 +105,7 @@ Problem takeHeader(FruRecord &record)
     const uint8_t *h = record.bytes;
     FruLayout &l = record.layout;
     l = FruLayout{h[1], h[2], h[3], h[4], h[5]};
-    if (h[0] != kFormatVersion || (byteSum(h, kBlockSize) & 0xFF) != 0)
+    if (h[0] != kFormatVersion || !sumsToZero(h, kBlockSize))
         return {msg::kBadHeader, nullptr};
     const int offsets[] = {l.internalUse, l.chassis, l.board, l.product, l.multiRecord};
     for (int i = 0; i < kRegionCount; ++i)

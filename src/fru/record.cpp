@@ -24,7 +24,7 @@ void resetRecord(FruRecord &record, FruValues &values)
     constexpr Region kOwn[] = {Region::internalUse, Region::chassis, Region::board, Region::product};
     for (Region region : kOwn)
         record.order[record.regions++] = region;
-    for (int a = 0; a < 3; ++a) {
+    for (int a = 0; a < kAreaCount; ++a) {
         record.areaCode[a] = kAreas[a].defaultCode;
         record.hadCustom[a] = true;
     }

@@ -67,12 +67,12 @@ struct FruRecord {
     int multiRecordBytes;
     // Data byte 2 of each info area: chassis type, board and product
     // language codes, in area order.
-    uint8_t areaCode[3];
-    bool hadCustom[3];  // whether the area had a custom field at all
+    uint8_t areaCode[kAreaCount];
+    bool hadCustom[kAreaCount];  // whether the area had a custom field at all
     // Custom fields behind an area's first, encoded as read, in order: a
     // run of bytes.
-    int moreCustomAt[3];
-    int moreCustomBytes[3];
+    int moreCustomAt[kAreaCount];
+    int moreCustomBytes[kAreaCount];
 };
 
 // How a type/length field is written back: with the type bits it was read
@@ -122,12 +122,13 @@ inline const uint8_t *valueBytes(const FruValues &values, int field)
 // Checks the header in block 0 and orders the regions it names; then, as
 // blocks are read, how many the record needs: more than have been read
 // means read on, and the device's size must be known before a multirecord
-// area is followed.  Problem set when the record cannot be kept.
+// area is followed.  Where the internal use and multirecord areas lie is
+// noted on the way.  Problem set when the record cannot be kept.
 Problem takeHeader(FruRecord &record);
 int blocksNeeded(FruRecord &record, Problem &why);
 
 // Once the whole record is read: decodes its info areas into values and
-// notes where the internal use area and custom fields lie.
+// notes where the custom fields behind the first lie.
 Problem decodeFruRecord(FruRecord &record, FruValues &values);
 
 // Empties the values for fru.txt to fill them again, and the new record.

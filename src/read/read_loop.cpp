@@ -1,5 +1,3 @@
-#include <cstdio>
-
 #include "bmc.h"
 #include "console.h"
 #include "read.h"
@@ -62,15 +60,12 @@ Problem readRecord(int device, FruRecord &record, FruValues &values)
 // error.  Device 0, the one every BMC has, keeps the message it always had.
 void putReadFailure(int device, const Problem &why)
 {
-    char id[sizeof "254"];
-    if (why.message == msg::kNoFruDevice) {
-        const int n = std::snprintf(id, sizeof id, "%d", device);
-        putFormat(why.message, n > 0 && n < static_cast<int>(sizeof id) ? id : "?");
-    } else if (why.message == msg::kReadFailed) {
+    if (why.message == msg::kNoFruDevice)
+        putFormat(why.message, device);
+    else if (why.message == msg::kReadFailed)
         putText(why.message);
-    } else {
+    else
         putProblem(why);
-    }
 }
 
 bool readFruFromBmc(int device, FruRecord &record, FruValues &values)

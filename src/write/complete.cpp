@@ -3,7 +3,6 @@
 // was sent, the old record put back with a verdict that is what the device
 // reads back.  Also the start of the next run, which settles a journal left
 // by a run cut off while writing.
-#include <cstdio>
 #include <cstring>
 
 #include "bmc.h"
@@ -14,8 +13,6 @@
 namespace korrel {
 
 namespace {
-
-constexpr int kBlockNumberSize = 12;  // any int
 
 const uint8_t *blockOf(const uint8_t *bytes, int block)
 {
@@ -67,9 +64,7 @@ bool restoreOldRecord(int device, const Journal &write, int last)
         Readback seen = readBack(device, block, blockOf(write.old, block));
         mixed = mixed || seen == Readback::differs;
         if (seen == Readback::unreadable && !mixed) {
-            char number[kBlockNumberSize];
-            std::snprintf(number, sizeof number, "%d", block);
-            putFormat(msg::kRestoreUnknown, number);
+            putFormat(msg::kRestoreUnknown, block);
             return false;
         }
     }

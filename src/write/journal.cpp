@@ -30,6 +30,12 @@ void journalName(int device, const char *suffix, char (&name)[kNameSize])
     std::snprintf(name, sizeof name, "fru%d.journal%s", device, suffix);
 }
 
+// A directory in dir, opened without following a link.
+int openDirAt(int dir, const char *name)
+{
+    return openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
 // Writes a file of its own in dir, synced to the disk.
 bool writeSynced(int dir, const char *name, const uint8_t *bytes, int size)
 {
@@ -68,7 +74,7 @@ int readWhole(int dir, const char *name, uint8_t *bytes, int size)
 // matter.
 void removeJournalDir(int dir, const char *name)
 {
-    int fd = openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int fd = openDirAt(dir, name);
     if (fd >= 0) {
         unlinkat(fd, kOldFile, 0);
         unlinkat(fd, kNewFile, 0);
@@ -105,7 +111,7 @@ bool storeJournal(const StateDir &state, int device, const Journal &journal)
     journalName(device, ".new", making);
     removeJournalDir(state.fd, making);  // one cut off while it was made
     bool ok = mkdirat(state.fd, making, kPrivateDir) == 0;
-    int dir = ok ? openat(state.fd, making, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1;
+    int dir = ok ? openDirAt(state.fd, making) : -1;
     ok = dir >= 0 && writeSynced(dir, kOldFile, journal.old, journal.oldBlocks * kBlockSize) &&
          writeSynced(dir, kNewFile, journal.fresh, (journal.lastBlock + 1) * kBlockSize) && fsync(dir) == 0;
     if (dir >= 0)
@@ -124,7 +130,7 @@ JournalFound loadJournal(const StateDir &state, int device, Journal &journal)
 {
     char name[kNameSize];
     journalName(device, "", name);
-    int dir = openat(state.fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int dir = openDirAt(state.fd, name);
     if (dir < 0)
         return errno == ENOENT ? JournalFound::none : JournalFound::unusable;
     int old = readWhole(dir, kOldFile, journal.old, kImageSize);
@@ -143,7 +149,7 @@ void markJournalUndoing(const StateDir &state, int device)
 {
     char name[kNameSize];
     journalName(device, "", name);
-    int dir = openat(state.fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int dir = openDirAt(state.fd, name);
     if (dir < 0)
         return;
     writeSynced(dir, kUndoFile, nullptr, 0);
