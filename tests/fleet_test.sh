@@ -13,17 +13,19 @@ trap 'exit 143' TERM INT HUP
 fail() { echo "FAIL: $*"; failures=$((${failures-0} + 1)); }
 fields() { HOME=$work TZ=UTC /usr/sbin/ipmi-fru --fru-file="$1" | tail -n +2; }
 old=$(fields "$sample" | sed -n 's/^ *FRU Board Serial Number: //p')
-# The BMC of a fault:HOST refuses korrel's third write and every later one.
-refuse=2-
+# The BMC of a fault:HOST refuses korrel's third write and every later one;
+# that of an unknown:HOST also every read from the first of the read-back on.
+refuse=2- unread=36-
 # Batches [1, 25%] of the eight hosts: h1 | h2 h3 | h4 h5 | h6 h7 | h8.
 
 # Host outcomes: C changed, B changed with no copy saved, D changed on FRU
 # device 3 (the special fru3:HOST: korrel_fru_id: 3, and device 0 holds the
 # record the run before left, with the value already set), P planned (check
 # mode), E planned by ONLY_BSN, O already set, R restored after a refused
-# write, H refused by korrel with nothing written (blank device), S refused
-# for a host directory others may write to, U not run as the run stopped, N
-# no host touched. The special "key" runs the playbook with the module's
+# write, K failed with no copy saved and what the BMC holds not known, H
+# refused by korrel with nothing written (blank device), S refused for a
+# host directory others may write to, U not run as the run stopped, N no
+# host touched. The special "key" runs the playbook with the module's
 # option under its old name.
 # run       fresh special   status  outcomes   output holds             arguments
 runs='
@@ -41,7 +43,8 @@ typed       -     -         2       NNNNNNNN   as_the_float_12000.0     -e {"kor
 fruid       -     -         2       NNNNNNNN   from_0_to_254_without    -e korrel_fru_id=255
 shared      yes   shared:h1 2       SUUUUUUU   -
 blank       yes   blank:h1  2       HUUUUUUU   -
-nocopy      yes   key       0       BBBBBBBB   -                        -e korrel_backup=false -e korrel_serial=8'
+nocopy      yes   key       0       BBBBBBBB   -                        -e korrel_backup=false -e korrel_serial=8
+unknown     yes   unknown:h3 2     BBKBBBBB   -                        -e korrel_backup=false -e korrel_serial=8'
 
 line() {  # OUTCOME HOST: the start of the host's summary line
     case $1 in
@@ -51,6 +54,7 @@ line() {  # OUTCOME HOST: the start of the host's summary line
         P) echo "\"would change $2 BSN: '$old' -> 'SN-$2'\"" ;;
         E) echo "\"would change $2 ONLY_BSN: empties Chassis Part Number" ;;
         O) echo "\"ok      $2 BSN: 'SN-$2' already\"" ;;
+        K) echo "\"failed  $2: Error!!!Write FRU Failed.; WHAT THE BMC HOLDS IS NOT KNOWN" ;;
         R) echo "\"failed  $2: Error!!!Write FRU Failed.; restored from the saved copy $out/$2/korrel-saved." ;;
         U) echo "\"not run $2: the run stopped before its batch\"" ;;
         S) echo "\"failed  $2: $out/$2 may be changed by another user" ;;
@@ -65,6 +69,7 @@ while read -r run fresh special status outcomes expect args; do
         [ "$special" = "fru3:$h" ] && cp "$work/$h.bin" "$work/$h-0.bin" && cp "$work/$h.bin" "$out/$h-0.before"
         [ "$fresh" = yes ] && cp "$sample" "$work/$h.bin"
         case $special in long:$h) value=$(printf 'é%.0s' {1..32}) ;; fault:$h) extra=", FRUSIM_FAIL_WRITE: \"$refuse\"" ;;
+                         unknown:$h) extra=", FRUSIM_FAIL_WRITE: \"$refuse\", FRUSIM_FAIL_READ: \"$unread\"" ;;
                          shared:$h) mode=777 ;; blank:$h) head -c 256 /dev/zero >"$work/$h.bin" ;;
                          fru3:$h) image=$work/$h-0.bin vars=", korrel_fru_id: 3" extra=", FRUSIM_IMAGE_3: \"$work/$h.bin\"" ;; esac
         cp "$work/$h.bin" "$out/$h.before" && rm -f "$work/$h.log" && mkdir -m $mode "$out/$h"
@@ -88,12 +93,13 @@ while read -r run fresh special status outcomes expect args; do
         if [[ $o = [CBD] ]]; then
             diff <(fields "$out/$h.before" | sed "s/\(Board Serial Number: \).*/\1SN-$h/") <(fields "$work/$h.bin") >/dev/null ||
                 fail "$run: $h: the record is not the old one with the new serial number"
-        else
+        elif [ "$o" != K ]; then
             cmp -s "$out/$h.before" "$work/$h.bin" || fail "$run: $h: the record changed"
         fi
         case $o in D) dev=3 && cmp -s "$out/$h-0.before" "$work/$h-0.bin" || fail "$run: $h: device 0 changed" ;;&
                    C | D | R | H) cmp -s "$out/$h.before" "$out/$h"-*.bin || fail "$run: $h: the fetched copy is not the record as it was"
                           [ "$left" = "./korrel-saved/fru$dev.bin" ] || fail "$run: $h: left on the host: $left" ;;
+                   K) [[ $left = *fru.sh* ]] || fail "$run: $h: korrel's fru.sh is not kept: $left" ;;
                    *) [ -z "$left" ] || fail "$run: $h: left on the host: $left" ;;&
                    P | E | O | S) [ -s "$work/$h.log" ] && ! grep -qvx -- '-v fru print 0' "$work/$h.log" || fail "$run: $h: more than fru print" ;;
                    U | N) [ ! -s "$work/$h.log" ] || fail "$run: $h: the BMC was asked: $(head -1 "$work/$h.log")" ;;

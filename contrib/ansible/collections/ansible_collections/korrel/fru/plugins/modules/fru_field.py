@@ -337,7 +337,11 @@ def unsaved(out, work, error):
     if 'part old, part new' in out:
         return False, True, ('%s; THE RECORD IS PART OLD, PART NEW: korrel could not write the old record back, '
                              'and no copy was saved (korrel\'s fru.sh with the new record is in %s)' % (error, work))
-    if 'old record was written back' in out:
+    if 'what the BMC holds is not known' in out:
+        return False, True, ('%s; WHAT THE BMC HOLDS IS NOT KNOWN: korrel wrote the old record back but could not read '
+                             'it back, and no copy was saved; run korrel again once the BMC answers (korrel\'s fru.sh '
+                             'with the new record is in %s)' % (error, work))
+    if 'old record was written back and reads as before' in out:
         return False, False, error + '; korrel wrote the old record back, it reads as it was before'
     return False, False, error + '; no copy was saved to compare the record with'
 
