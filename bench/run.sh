@@ -22,9 +22,9 @@ k=$top/build/korrel sim=$top/build/sim sample=$top/sim/sample-fru.bin
 w=$(mktemp -d) bmc=
 export KORREL_STATE_DIR=$w/state  # never the machine's own lock and journal
 trap '[ -z "$bmc" ] || scripts/realbmc.sh stop "$bmc"; rm -rf "$w"' EXIT
-# What korrel runs through the shell besides its requests, in order
-# (src/write/commit.cpp): fru.sh's output goes through a pipe to korrel,
-# which writes out.txt itself.
+# What korrel runs besides its requests, in order (src/write/commit.cpp):
+# fru.sh itself, without a shell in front, its output through a pipe to
+# korrel, which writes out.txt itself; the others through the shell.
 sys=("chmod 755 fru.sh" "/bin/sh -e ./fru.sh" "rm -rf fru.txt" "rm -rf out.txt")
 for c in "${sys[@]}" "ipmitool raw"; do
     grep -qaF "$c" "$k" || { echo "bench: korrel no longer runs '$c'" >&2; exit 1; }
@@ -58,16 +58,17 @@ internal() {
 }
 
 # floor LOG: korrel's child processes as a plain script, in korrel's order.
-# Each request is a /bin/sh -c; its output goes to /dev/null, not through
-# $(...), for which dash would fork a subshell. The commands up to fru.sh's
-# run stand where the writes begin, the read-backs follow them, and the
-# clean-up ends it.
+# Requests and fru.sh are run as korrel runs them, without a shell; chmod and
+# the clean-up through /bin/sh -c, as korrel's system() does. Output goes to
+# /dev/null, not through $(...), for which dash would fork a subshell. The
+# commands up to fru.sh's run stand where the writes begin, the read-backs
+# follow them, and the clean-up ends it.
 floor() {
     echo '#!/bin/sh'
     printf '%s\n' "${sys[@]}" | awk -v q="'" 'NR == FNR { s[++n] = $0; next }
         function sh(c, to) { print "/bin/sh -c " q c q to }
-        /^raw 0x0A 0x1[01] / { sh("ipmitool " $0, " >/dev/null") }
-        /^raw 0x0A 0x12 / && !w++ { sh(s[1]); sh(s[2], " >>out.txt") }
+        /^raw 0x0A 0x1[01] / { print "ipmitool " $0 " >/dev/null" }
+        /^raw 0x0A 0x12 / && !w++ { sh(s[1]); print s[2] " >>out.txt" }
         END { for (i = 3; i <= n; i++) sh(s[i]) }' - "$1"
 }
 

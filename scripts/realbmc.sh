@@ -65,7 +65,7 @@ REALBMC_PSU_LOCATOR="0x00 0x00 0x51 0x11 0x0f 0x20 0x03 0x80 0x00 0x00 0x10 0x00
 
 realbmc_write_config() (
     set -eu
-    dir=$1 port=$2 size=$3 second=$4
+    dir=$1 port=$2 size=$3
     cat >"$dir/lan.conf" <<EOF
 name "korrel"
 set_working_mc 0x20
@@ -87,7 +87,8 @@ mc_setbmc 0x20
 mc_add 0x20 0 no-device-sdrs 0x23 9 8 0x9f 0x1291 0xf02
 mc_add_fru_data 0x20 0 $size file 0 "$dir/fru.bin"
 EOF
-    [ "$second" = 0 ] || cat >>"$dir/cmds.emu" <<EOF
+    # Device 3 where the start was given its image.
+    [ ! -f "$dir/fru3.bin" ] || cat >>"$dir/cmds.emu" <<EOF
 mc_add_fru_data 0x20 3 $size file 0 "$dir/fru3.bin"
 main_sdr_add 0x20 $REALBMC_PSU_LOCATOR
 EOF
@@ -142,16 +143,14 @@ realbmc_start() (
     # read 1 or 2 bytes past the device's end by reading the rest of the file
     # onto its stack, and dies of it.
     truncate -s "$size" "$dir/fru.bin"
-    second=0
     if [ -n "${4:-}" ]; then
         cp "$4" "$dir/fru3.bin" && truncate -s "$size" "$dir/fru3.bin"
-        second=1
     fi
     for _ in 1 2 3; do
         port=$(realbmc_free_port)
         [ "$(realbmc_sockets "$port")" -eq 0 ] || continue
         echo "$port" >"$dir/port"
-        realbmc_write_config "$dir" "$port" "$size" "$second"
+        realbmc_write_config "$dir" "$port" "$size"
         ipmi_sim -c "$dir/lan.conf" -f "$dir/cmds.emu" -s "$dir/state" -n -p \
             </dev/null >"$dir/ipmi_sim.log" 2>&1 &
         echo $! >"$dir/ipmi_sim.pid"

@@ -51,6 +51,13 @@ requests() {
 # with korrel; its SDR cache and time zone kept out of the way.
 fru() { HOME=.. TZ=UTC /usr/sbin/ipmi-fru --fru-file="$FRUSIM_IMAGE" | tail -n +2; }
 
+# korrel ARGS, its exit status, and what it changed as ipmi-fru shows it.
+decoded() { # ARGS...
+    fru >../before
+    korrel "$@" | tail -n 1
+    fru | diff ../before - && echo 'ipmi-fru: as before'
+}
+
 # What a case's shell line calls: korrel, with its exit status shown right
 # behind its output; and korrel stopped by gdb at a function, its own or the
 # C library's (at its first call, or after passing the number of calls
@@ -84,6 +91,32 @@ waits() {
     strace -qq -e trace=setitimer,clock_nanosleep -o ../trace "$korrel_bin" "$@" >/dev/null 2>&1
     awk -F'[^0-9]+' '/^setitimer/ && $4 $5 != "00" { print "lock", int(($4 + $5 / 1e6) * 1000 + 0.5) / 1000 }
         /^clock_nanosleep/ { print "pause", $3 + $4 / 1e9 }' ../trace
+}
+
+# korrel BSN AAAA on the device as the case began, its whole session killed
+# as a power loss would once the stand-in has received the request given,
+# the K-th (from 0) of its kind, which then never answers.
+cut_off() { # READ|WRITE K
+    local command=2 i
+    [ "$1" = READ ] && command=1
+    cp ../before.bin "$FRUSIM_IMAGE"
+    : >../log
+    env "FRUSIM_HANG_$1=$2" setsid sh -c 'echo $$ >../sid; exec "$0" BSN AAAA >/dev/null 2>&1' "$korrel_bin" &
+    for i in $(seq 600); do
+        [ "$(grep -c "^raw 0x0A 0x1$command " ../log)" -gt "$2" ] && break
+        sleep 0.05
+    done
+    kill -KILL $(ps -o pid= -s "$(cat ../sid)")
+    wait $! 2>/dev/null
+}
+
+# An ipmitool first on PATH that runs the shell lines given, then the
+# stand-in BMC's in its place.
+ipmitool_with() { # SHELL-LINES
+    mkdir -p ../bin
+    printf '#!/bin/sh\n%s\nexec "%s" "$@"\n' "$1" "$sim/ipmitool" >../bin/ipmitool
+    chmod 755 ../bin/ipmitool
+    PATH=$PWD/../bin:$PATH
 }
 
 nobody() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }

@@ -82,12 +82,14 @@ row() {
 
 # Each row in a directory of its own, with its own simulator, wrappers and
 # state directory (never the machine's own lock and journal); the rows run
-# side by side, a processor each.
+# side by side, a processor each.  A row cut off (set -u, a step that could
+# not be taken) prints no FAIL of its own, so its end is checked.
 n=0
 while IFS='|' read -r record size args want last label fru_shows tool_shows; do
     [ "$(jobs -pr | wc -l)" -lt "$(nproc)" ] || wait -n
     n=$((n + 1))
-    (w=$w/$n && mkdir "$w" && export KORREL_STATE_DIR=$w/state && wrappers && row
+    (w=$w/$n && mkdir "$w" && export KORREL_STATE_DIR=$w/state && wrappers && (row) ||
+        echo "FAIL: row $n ($record $args) did not run to its end"
         "$fixture" stop "$w/bmc") </dev/null >"$w/$n.out" 2>&1 &
 done <<EOF
 vendor|512|BSN ZM18AS099999|0|------------------------|Board Serial

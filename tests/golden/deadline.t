@@ -6,7 +6,7 @@
 # no child but fru.sh.  A request hung for good is in hang.t.
 === The run lock passes to fru.sh and its writes, and to no other request
 device: nine-block
-run: mkdir ../bin; printf '#!/bin/sh\nls -l /proc/$$/fd 2>/dev/null | grep -c "korrel.*lock" >>../fds\nexec "%s" "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod 755 ../bin/ipmitool; PATH=$PWD/../bin:$PATH korrel BSN X | tail -n 1; sort ../fds | uniq -c
+run: ipmitool_with 'ls -l /proc/$$/fd 2>/dev/null | grep -c "korrel.*lock" >>../fds'; korrel BSN X | tail -n 1; sort ../fds | uniq -c
 [exit 0]
      19 0
       9 1

@@ -346,7 +346,7 @@ read 0-0
 +000020 42 43 c0 c2 58 00 c0 c0  >BC..X...<
 === An ipmitool that answers each write of fru.sh twice: out.txt cannot be mapped onto blocks, and korrel sends each itself
 device: nine-block
-run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) grep -q fru.sh /proc/$PPID/cmdline && echo " 08" ;; esac\nexec %s "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod +x ../bin/ipmitool; PATH=$PWD/../bin:$PATH korrel BSN X | tail -n 2
+run: ipmitool_with 'case "$*" in *" 0x12 "*) grep -q fru.sh /proc/$PPID/cmdline && echo " 08" ;; esac'; korrel BSN X | tail -n 2
 ------------------------
 [exit 0]
 files: fru.sh 755 f

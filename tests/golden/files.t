@@ -63,7 +63,7 @@ files: fru.sh 755 f
 device unchanged
 === Under umask 000 the scratch files are private from their creation on, and fru.sh ends 755
 device: nine-block
-run: umask 000; mkdir ../bin; printf '#!/bin/sh\nstat -c "%%n %%a" fru.txt fru.sh out.txt >>../modes 2>/dev/null\nexec "%s" "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod 755 ../bin/ipmitool; PATH=$PWD/../bin:$PATH stage korrel::runFruScript 'stat -c "%n %a" fru.txt fru.sh out.txt >>../modes' BSN X | tail -n 1; sort ../modes | uniq -c
+run: umask 000; ipmitool_with 'stat -c "%n %a" fru.txt fru.sh out.txt >>../modes 2>/dev/null'; stage korrel::runFruScript 'stat -c "%n %a" fru.txt fru.sh out.txt >>../modes' BSN X | tail -n 1; sort ../modes | uniq -c
 [exit 0]
       1 fru.sh 700
      18 fru.sh 755
@@ -189,7 +189,7 @@ read 0-8
 +000028 c0 c1 00 00 00 00 00 47  >.......G<
 === out.txt replaced during the script: its answers prove nothing, and korrel sends every block itself
 device: nine-block
-run: mkdir ../bin; printf '#!/bin/sh\ncase "$*" in *" 0x12 "*) [ -e ../swapped ] || { touch ../swapped; rm out.txt; echo "==== FRU =====" >out.txt; } ;; esac\nexec %s "$@"\n' "$(command -v ipmitool)" >../bin/ipmitool; chmod +x ../bin/ipmitool; PATH=$PWD/../bin:$PATH korrel BSN X | tail -n 2
+run: ipmitool_with 'case "$*" in *" 0x12 "*) [ -e ../swapped ] || { touch ../swapped; rm out.txt; echo "==== FRU =====" >out.txt; } ;; esac'; korrel BSN X | tail -n 2
 ------------------------
 [exit 0]
 files: fru.sh 755 f

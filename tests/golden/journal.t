@@ -1,12 +1,11 @@
 # A write cut off is finished by the next run: before its first write korrel
 # stores the old bytes of the blocks it writes and the new record in a
 # journal for the device ($KORREL_STATE_DIR/fru0.journal), and removes it
-# once the device reads back either record whole.  cut kills korrel's whole
-# session, as a power loss would, once the stand-in has received the request
-# given, which then never answers.
+# once the device reads back either record whole.  cut_off (tests/golden.sh)
+# kills korrel's whole session as a power loss would.
 === The session killed at every write of an edit and at its read-back, then a run with another edit: the device ends with both edits every time
 device: nine-block
-run: korrel BSN AAAA >/dev/null; korrel BM XYZ >/dev/null; cp $FRUSIM_IMAGE ../both.bin; fru | grep -E 'Board (Manuf|Serial)'; cut() { cp ../before.bin $FRUSIM_IMAGE; : >../log; env FRUSIM_HANG_$1=$2 setsid sh -c 'echo $$ >../sid; exec "$0" BSN AAAA >/dev/null 2>&1' "$korrel_bin" & for i in $(seq 600); do [ $(grep -c "^raw 0x0A 0x1$3 " ../log) -gt $2 ] && break; sleep 0.05; done; kill -KILL $(ps -o pid= -s $(cat ../sid)); wait $! 2>/dev/null; }; for k in 0 1 2 3 4 5 6 7 8; do cut WRITE $k 2; echo "write $k: $(korrel BM XYZ | grep -o 'Finish.*' || echo 'no line'), $(cmp -s $FRUSIM_IMAGE ../both.bin && echo both edits)"; done; cut READ 10 1; echo "read-back: $(korrel BM XYZ | grep -o 'Finish.*' || echo 'no line'), $(cmp -s $FRUSIM_IMAGE ../both.bin && echo both edits)"; ls $KORREL_STATE_DIR
+run: korrel BSN AAAA >/dev/null; korrel BM XYZ >/dev/null; cp $FRUSIM_IMAGE ../both.bin; fru | grep -E 'Board (Manuf|Serial)'; for k in 0 1 2 3 4 5 6 7 8; do cut_off WRITE $k; echo "write $k: $(korrel BM XYZ | grep -o 'Finish.*' || echo 'no line'), $(cmp -s $FRUSIM_IMAGE ../both.bin && echo both edits)"; done; cut_off READ 10; echo "read-back: $(korrel BM XYZ | grep -o 'Finish.*' || echo 'no line'), $(cmp -s $FRUSIM_IMAGE ../both.bin && echo both edits)"; ls $KORREL_STATE_DIR
   FRU Board Manufacturing Date/Time: 04/04/97 - 22:36:00
   FRU Board Manufacturer: XYZ
   FRU Board Serial Number: AAAA
@@ -39,7 +38,7 @@ read 0-8
 +000028 c0 c0 c0 c1 00 00 00 54  >.......T<
 === A journal the device holds neither record of, next to a sound record written since by other means: it is stale, kept aside, and the edit goes on
 device: nine-block
-run: KORREL_STATE_DIR=$PWD/../other korrel PN OTHER >/dev/null; cp $FRUSIM_IMAGE ../other.bin; cut() { cp ../before.bin $FRUSIM_IMAGE; : >../log; env FRUSIM_HANG_$1=$2 setsid sh -c 'echo $$ >../sid; exec "$0" BSN AAAA >/dev/null 2>&1' "$korrel_bin" & for i in $(seq 600); do [ $(grep -c "^raw 0x0A 0x1$3 " ../log) -gt $2 ] && break; sleep 0.05; done; kill -KILL $(ps -o pid= -s $(cat ../sid)); wait $! 2>/dev/null; }; cut WRITE 5 2; ipmitool fru write 0 ../other.bin >/dev/null; korrel BM XYZ | sed -n "s|$KORREL_STATE_DIR|STATE|; s/stale-[0-9]*/stale-TIME/; 5,6p"; ls $KORREL_STATE_DIR | sed 's/[0-9]*$//'; ls $KORREL_STATE_DIR/*stale*
+run: KORREL_STATE_DIR=$PWD/../other korrel PN OTHER >/dev/null; cp $FRUSIM_IMAGE ../other.bin; cut_off WRITE 5; ipmitool fru write 0 ../other.bin >/dev/null; korrel BM XYZ | sed -n "s|$KORREL_STATE_DIR|STATE|; s/stale-[0-9]*/stale-TIME/; 5,6p"; ls $KORREL_STATE_DIR | sed 's/[0-9]*$//'; ls $KORREL_STATE_DIR/*stale*
 The journal of an earlier write matches neither record on the device: stale, kept aside as STATE/fru0.journal.stale-TIME.
 Read FRU from BMC ~ Done.
 fru0.journal.stale-
@@ -72,7 +71,7 @@ read 0-8
 +000040 c0 c0 c0 c1 00 00 00 eb  >........<
 === A journal next to a damaged record that matches it not: the run stops, naming the journal, whose new.bin restores the record by hand
 device: nine-block
-run: cut() { cp ../before.bin $FRUSIM_IMAGE; : >../log; env FRUSIM_HANG_$1=$2 setsid sh -c 'echo $$ >../sid; exec "$0" BSN AAAA >/dev/null 2>&1' "$korrel_bin" & for i in $(seq 600); do [ $(grep -c "^raw 0x0A 0x1$3 " ../log) -gt $2 ] && break; sleep 0.05; done; kill -KILL $(ps -o pid= -s $(cat ../sid)); wait $! 2>/dev/null; }; cut WRITE 5 2; printf '\x99' | dd of=$FRUSIM_IMAGE bs=1 seek=34 conv=notrunc status=none; korrel BM XYZ | sed "s|$KORREL_STATE_DIR|STATE|" | tail -n 2; ls $KORREL_STATE_DIR/fru0.journal; (cd $KORREL_STATE_DIR/fru0.journal && ipmitool fru write 0 new.bin >/dev/null); korrel BM XYZ | tail -n 1
+run: cut_off WRITE 5; printf '\x99' | dd of=$FRUSIM_IMAGE bs=1 seek=34 conv=notrunc status=none; korrel BM XYZ | sed "s|$KORREL_STATE_DIR|STATE|" | tail -n 2; ls $KORREL_STATE_DIR/fru0.journal; (cd $KORREL_STATE_DIR/fru0.journal && ipmitool fru write 0 new.bin >/dev/null); korrel BM XYZ | tail -n 1
 Error!!!FRU Record damaged; restore old.bin or new.bin of the journal STATE/fru0.journal.
 [exit 1]
 new.bin

@@ -666,7 +666,7 @@ read 0-23
 +0000b8 32 c1 00 00 00 00 00 dc  >2.......<
 === Two custom fields in the chassis area, three in the board area with an empty binary one among them
 device: customs 512
-run: fru >../before; korrel CCI 'REV 2.00' | tail -n 1; fru | diff ../before -
+run: decoded CCI 'REV 2.00'
 [exit 0]
 5c5
 <   FRU Chassis Custom Info: REV 1.02
@@ -735,7 +735,7 @@ read 0-27
 +0000d8 46 49 47 20 41 c1 00 4d  >FIG A..M<
 === Board, internal use, product: the order is kept, and no chassis area is added
 device: board-iu-product 512
-run: fru >../before; korrel BSN CN7016385F9999 | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+run: decoded BSN CN7016385F9999; od -An -tx1 -N8 $FRUSIM_IMAGE
 [exit 0]
 5c5
 <   FRU Board Serial Number: CN7016385F0123
@@ -806,7 +806,7 @@ read 0-19
 +000098 c1 00 00 00 00 00 00 8b  >........<
 === FRU file ids of one binary byte 00 and zero-padded text are written back as read
 device: binary-ids 512
-run: fru >../before; korrel PSN QTF0PR0002 | tail -n 1; fru | diff ../before -
+run: decoded PSN QTF0PR0002
 [exit 0]
 14c14
 <   FRU Product Serial Number: QTF0PR0001
@@ -849,7 +849,7 @@ read 0-14
 +000070 32 c0 01 00 c0 c1 00 56  >2......V<
 === Fixed slots with FF between them, a board area with padding blocks: packed, the values kept
 device: slots 512
-run: fru >../before; korrel BSN BSN0000418 | tail -n 1; fru | diff ../before -
+run: decoded BSN BSN0000418
 [exit 0]
 9c9
 <   FRU Board Serial Number: BSN0000417
@@ -931,7 +931,7 @@ read 0-71
 +000238 00 c0 c0 c0 c1 00 00 b7  >........<
 === A server record with an OEM multirecord: one size request, the blocks' reads and writes, the record moved unchanged
 device: server-oem 512
-run: fru >../before; korrel BSN BS0417-NEW | tail -n 1; fru | diff ../before -
+run: decoded BSN BS0417-NEW
 [exit 0]
 9c9
 <   FRU Board Serial Number: BS0417
@@ -987,7 +987,7 @@ read 0-20
 +0000a0 1e 1f 20 21 22 23 00 00  >.. !"#..<
 === A system UUID record is kept
 device: uuid 512
-run: fru >../before; korrel PSN PS0418-NEW | tail -n 1; fru | diff ../before -
+run: decoded PSN PS0418-NEW
 [exit 0]
 16c16
 <   FRU Product Serial Number: PS0418
@@ -1039,7 +1039,7 @@ read 0-18
 +000090 b4 c0 4f 4b 43 32 00 00  >..OKC2..<
 === A power supply with board and product areas: its power supply, DC output and DC load records are kept
 device: psu-board 512
-run: fru >../before; korrel BSN BS0419-NEW | tail -n 1; fru | diff ../before -
+run: decoded BSN BS0419-NEW
 [exit 0]
 5c5
 <   FRU Board Serial Number: BS0419
@@ -1101,7 +1101,7 @@ read 0-23
 +0000b8 07 00 00 00 00 00 00 00  >........<
 === An AdvancedTCA board past 1.5 KiB: internal use area of 256 bytes, PICMG and OEM records, an edit that moves them a block on
 device: picmg 2048
-run: fru >../before; korrel PN ATCA-7480-REV2-EXTENDED | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+run: decoded PN ATCA-7480-REV2-EXTENDED; od -An -tx1 -N8 $FRUSIM_IMAGE
 [exit 0]
 13c13
 <   FRU Product Name: ATCA-7480
@@ -1491,7 +1491,7 @@ read 0-8
 +000040 c0 c0 c0 c1 00 00 00 23  >.......#<
 === Shape: FMC mezzanine, board and multirecord areas (DC load, DC output), no product area: a bare korrel keeps them
 device: fmc 512
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -1544,7 +1544,7 @@ read 0-20
 +0000a0 0a 00 00 00 00 00 00 00  >........<
 === Shape: FMC mezzanine: a new board serial
 device: fmc 512
-run: fru >../before; korrel BSN FMC0009999 | tail -n 1; fru | diff ../before -
+run: decoded BSN FMC0009999
 [exit 0]
 5c5
 <   FRU Board Serial Number: FMC0001234
@@ -1600,7 +1600,7 @@ read 0-20
 +0000a0 0a 00 00 00 00 00 00 00  >........<
 === Shape: FMC mezzanine: a product value adds a product area in front of the multirecord area
 device: fmc 512
-run: fru >../before; korrel PN FMC-ADC16-KIT | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+run: decoded PN FMC-ADC16-KIT; od -An -tx1 -N8 $FRUSIM_IMAGE
 [exit 0]
 7a8,9
 >   FRU Product Name: FMC-ADC16-KIT
@@ -1664,7 +1664,7 @@ read 0-24
 +0000c0 0a 00 00 00 00 00 00 00  >........<
 === Shape: power supply, product and power supply multirecord, no board area: a bare korrel keeps them
 device: psu 512
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -1701,7 +1701,7 @@ read 0-12
 +000060 04 05 06 07 08 00 00 00  >........<
 === Shape: power supply: a board serial adds a board area, date unspecified, in front of the product area
 device: psu 512
-run: fru >../before; korrel BSN PWS0009999 | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+run: decoded BSN PWS0009999; od -An -tx1 -N8 $FRUSIM_IMAGE
 [exit 0]
 1a2,4
 >   FRU Board Manufacturing Date/Time: 01/01/96 - 00:00:00
@@ -1748,7 +1748,7 @@ read 0-15
 +000078 04 05 06 07 08 00 00 00  >........<
 === Shape: DIMM, a product area only: a bare korrel keeps it
 device: dimm 512
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -1778,7 +1778,7 @@ read 0-9
 +000048 33 43 34 c0 c0 c1 00 41  >3C4....A<
 === Shape: DIMM: a board serial adds a board area in front of the product area
 device: dimm 512
-run: fru >../before; korrel BSN 41A2B3C5 | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+run: decoded BSN 41A2B3C5; od -An -tx1 -N8 $FRUSIM_IMAGE
 [exit 0]
 1a2,4
 >   FRU Board Manufacturing Date/Time: 01/01/96 - 00:00:00
@@ -1836,7 +1836,7 @@ read 0-3
 +000018 c0 c0 c1 00 00 00 00 fc  >........<
 === Shape: BMC card, a board area only: a bare korrel keeps it
 device: bmc-card 512
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -1870,7 +1870,7 @@ read 0-11
 +000058 42 c1 00 00 00 00 00 03  >B.......<
 === Shape: BMC card: a new board serial
 device: bmc-card 512
-run: fru >../before; korrel BSN BMC2301009999 | tail -n 1; fru | diff ../before -
+run: decoded BSN BMC2301009999
 [exit 0]
 5c5
 <   FRU Board Serial Number: BMC2301000123
@@ -1916,7 +1916,7 @@ read 0-0
 device unchanged
 === Shape: no info area, internal use and multirecord areas: a bare korrel keeps them
 device: iu-mr 512
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -1929,7 +1929,7 @@ read 0-5
 device unchanged
 === Shape: no info area: a board serial adds a board area between the internal use and the multirecord area
 device: iu-mr 512
-run: fru >../before; korrel BSN SYS0009999 | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+run: decoded BSN SYS0009999; od -An -tx1 -N8 $FRUSIM_IMAGE
 [exit 0]
 1a2,4
 >   FRU Board Manufacturing Date/Time: 01/01/96 - 00:00:00
@@ -1961,7 +1961,7 @@ read 0-8
 device: iu-only 512
 patch: 0x01 00
 sum: 0x00 8
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -1973,7 +1973,7 @@ device unchanged
 device: iu-only 512
 patch: 0x01 00
 sum: 0x00 8
-run: fru >../before; korrel BSN X1 | tail -n 1; fru | diff ../before -; od -An -tx1 -N8 $FRUSIM_IMAGE
+run: decoded BSN X1; od -An -tx1 -N8 $FRUSIM_IMAGE
 [exit 0]
 0a1,3
 > 
@@ -1995,7 +1995,7 @@ read 0-3
 +000018 c2 58 31 c0 c0 c0 c1 31  >.X1....1<
 === Shape: a multirecord area in front of the board area stays there; the block of FF behind it belongs to no area
 device: mr-first 512
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'; od -An -tx1 -N8 $FRUSIM_IMAGE
+run: decoded; od -An -tx1 -N8 $FRUSIM_IMAGE
 [exit 0]
 ipmi-fru: as before
  01 01 00 04 0b 02 00 ed
@@ -2015,7 +2015,7 @@ read 0-17
 +000018 11 22 33 44 55 66 00 00  >."3DUf..<
 === Shape: a multirecord area in front of the board area: a new board serial
 device: mr-first 512
-run: fru >../before; korrel BSN SB22A0009999 | tail -n 1; fru | diff ../before -
+run: decoded BSN SB22A0009999
 [exit 0]
 5c5
 <   FRU Board Serial Number: SB22A0004711
@@ -2041,7 +2041,7 @@ read 0-17
 +000050 c1 00 00 00 00 00 00 fc  >........<
 === Shape: a multirecord area between the board and the product area stays there
 device: mr-between 512
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -2054,7 +2054,7 @@ read 0-19
 device unchanged
 === Shape: a multirecord area between the board and the product area: a new board serial
 device: mr-between 512
-run: fru >../before; korrel BSN PB9999 | tail -n 1; fru | diff ../before -
+run: decoded BSN PB9999
 [exit 0]
 5c5
 <   FRU Board Serial Number: PB0420
@@ -2073,7 +2073,7 @@ read 0-19
 +000038 38 30 30 c0 c1 00 00 39  >800....9<
 === Shape: a product area with 400 bytes of fields: a bare korrel keeps it
 device: long-area 512
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -2084,7 +2084,7 @@ read 0-60
 device unchanged
 === Shape: a product area with 400 bytes of fields: a new board serial
 device: long-area 512
-run: fru >../before; korrel BSN BIMB9999 | tail -n 1; fru | diff ../before -
+run: decoded BSN BIMB9999
 [exit 0]
 5c5
 <   FRU Board Serial Number: BIMB0042
@@ -2103,7 +2103,7 @@ read 0-60
 +000048 c1 00 00 00 00 00 00 c6  >........<
 === Shape: a record without internal use area that fills its device: korrel's internal use block is left out
 device: exact-fit 112
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -2114,7 +2114,7 @@ read 0-13
 device unchanged
 === Shape: a record that fills its device: a board serial of the same length, written without the internal use block
 device: exact-fit 112
-run: fru >../before; korrel BSN EB0009999 | tail -n 1; fru | diff ../before -
+run: decoded BSN EB0009999
 [exit 0]
 9c9
 <   FRU Board Serial Number: EB0000815
@@ -2140,7 +2140,7 @@ raw 0x0A 0x10 0x00
 device unchanged
 === Shape: the same record on a device one block larger gets korrel's internal use block
 device: exact-fit 120
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'; od -An -tx1 -N16 $FRUSIM_IMAGE
+run: decoded; od -An -tx1 -N16 $FRUSIM_IMAGE
 [exit 0]
 ipmi-fru: as before
  01 01 02 05 0a 00 00 ed 01 00 01 04 00 00 03 f7
@@ -2181,7 +2181,7 @@ read 0-14
 +000070 31 35 c0 c0 c1 00 00 49  >15.....I<
 === Shape: a multirecord area alone that fills its device is kept, without korrel's internal use block
 device: uuid-only 32
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -2193,7 +2193,7 @@ read 0-3
 device unchanged
 === Shape: a board area in language 19 with 16-bit Unicode text: a bare korrel keeps it (ipmi-fru decodes English areas only)
 device: unicode19 512
-run: fru >../before; korrel | tail -n 1; fru | diff ../before - && echo 'ipmi-fru: as before'
+run: decoded
 [exit 0]
 ipmi-fru: as before
 files: fru.sh 755 f
@@ -2249,8 +2249,9 @@ read 0-22
 +0000b0 00 00 00 00 00 00 00 ab  >........<
 === Shape: language 19: the new board serial is written as 16-bit Unicode, d4 and S N - Č D - 0 0 0 2 in two bytes each, least significant first (ipmi-fru decodes no other language than English)
 device: unicode19 512
-run: fru >../before; korrel BSN SN-ČD-0002 | tail -n 1; fru | diff ../before -
+run: decoded BSN SN-ČD-0002
 [exit 0]
+ipmi-fru: as before
 files: fru.sh 755 f
 read 0-21
 raw 0x0A 0x10 0x00
